@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace varnox {
+
+constexpr int kGerman = 1031;
+constexpr int kEnglish = 1033;
+constexpr int kFrench = 1036;
+
+// The interface text of `number` in the current language; the German entry
+// when that language has none; empty when German has none either.
+// `germanSource` is the German wording at the call site; the lookup never
+// reads it, the catalogue test compares it with the German catalogue.
+QString GetText(int number, const char* germanSource);
+
+// Binds the catalogues once per process; the language starts as German.
+void InitTexts();
+
+int currentLanguage();
+void setCurrentLanguage(int languageId);  // one of the three, else German
+
+}  // namespace varnox

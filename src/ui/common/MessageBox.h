@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/shell/Operator.h"
+
+#include <QList>
+
+class QWidget;
+
+namespace varnox {
+
+// Every message box of the program goes through here. Tests queue the
+// answers beforehand; a queued answer is taken instead of showing the box,
+// and every message passed in is recorded, so that windows can be driven
+// unattended and their messages checked word for word.
+class MessageBox {
+public:
+    static Answer show(QWidget* parent, const Message& message, Buttons buttons = Buttons::Ok);
+
+    // Shows an outcome's message and moves the focus as it asks; true when
+    // the outcome was a success (nothing shown).
+    static bool showOutcome(QWidget* parent, const class Outcome& outcome);
+
+    // Without a person at the screen (tests), a box with no queued answer is
+    // not shown: it is recorded, a warning printed, and the cautious answer
+    // (Ok, No or Cancel) returned, so that a forgotten answer never hangs.
+    static void setUnattended(bool unattended);
+
+    static void queueAnswer(Answer answer);
+    static void clearQueue();
+    static int queuedAnswers();
+    static const QList<Message>& shown();  // every message passed to show()
+    static void clearShown();
+};
+
+// The operator at the desk, answering through message boxes.
+class UiOperator final : public Operator {
+public:
+    explicit UiOperator(QWidget* parent = nullptr) : m_parent(parent) {}
+    Answer ask(const Message& message, Buttons buttons) override { return MessageBox::show(m_parent, message, buttons); }
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace varnox

@@ -1,0 +1,103 @@
+#include "TempHome.h"
+#include "core/project/Database.h"
+#include "core/project/DbError.h"
+#include "core/project/ProjectTemplate.h"
+#include "core/shell/ProgramFolder.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include <QFile>
+#include <QTest>
+
+using namespace varnox;
+
+namespace {
+
+int count(Database& db, const char* sql)
+{
+    SQLite::Statement q(db.sql(), sql);
+    return q.executeStep() ? q.getColumn(0).getInt() : -1;
+}
+
+}  // namespace
+
+class TestProjectTemplate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void templateHasTheCurrentLayout()
+    {
+        test::TempHome home;
+        QVERIFY(ensureProjectTemplate());
+        Database db(ProgramFolder::templateFile(), Database::Access::ReadOnly);
+        const QList<QPair<const char*, int>> columns = {{"Leser", 14},        {"Schluessel", 6}, {"Zutrittsprofile", 1},
+                                                        {"Zuleser", 4},       {"Zuschluessel", 2}, {"Funktionen", 4},
+                                                        {"Zeitzonen", 57},    {"HLV_BUS", 2},    {"Einstellungen", 5}};
+        for (const auto& [table, n] : columns) {
+            SQLite::Statement q(db.sql(), "SELECT count(*) FROM pragma_table_info(?)");
+            q.bind(1, table);
+            QVERIFY(q.executeStep());
+            QCOMPARE(q.getColumn(0).getInt(), n);
+        }
+        QCOMPARE(count(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"), 9);
+        QCOMPARE(count(db, "SELECT Versionsnummer FROM Einstellungen WHERE Bezeichnung = 'Version'"), 8);
+        QCOMPARE(count(db, "SELECT count(*) FROM Einstellungen"), 16);
+        QCOMPARE(count(db, "SELECT count(*) FROM HLV_BUS WHERE ComPort = 0 AND BusID BETWEEN 1 AND 24"), 24);
+        QCOMPARE(count(db, "SELECT count(*) FROM Zeitzonen WHERE Tname = 'IMMER' AND MoSzeit1 = '00:00:00' AND "
+                           "SoEzeit1 = '00:00:00' AND SoSzeit4 = '11:11:11'"), 1);
+    }
+
+    void existingTemplateIsLeftAlone()
+    {
+        test::TempHome home;
+        home.writeFile("default.$$$", "mine");
+        QVERIFY(ensureProjectTemplate());
+        QCOMPARE(home.readFile("default.$$$"), QByteArray("mine"));
+        QVERIFY(!writeProjectTemplate(home.file("default.$$$")));
+    }
+
+    void namesIgnoreCaseUmlautsIncluded()
+    {
+        test::TempHome home;
+        QVERIFY(writeProjectTemplate(home.file("p.mdb")));
+        Database db(home.file("p.mdb"));
+        db.sql().exec("INSERT INTO Zutrittsprofile (Zname) VALUES ('Tür Süd')");
+        SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zutrittsprofile WHERE Zname = ?");
+        q.bind(1, "TÜR SÜD");
+        QVERIFY(q.executeStep());
+        QCOMPARE(q.getColumn(0).getInt(), 1);
+        try {
+            db.sql().exec("INSERT INTO Zutrittsprofile (Zname) VALUES ('TÜR SÜD')");
+            QFAIL("duplicate accepted");
+        } catch (const std::exception& e) {
+            QCOMPARE(toDbError(e).kind, DbErrorKind::Duplicate);
+        }
+    }
+
+    void refusalsAndOtherErrorsAreClassified()
+    {
+        test::TempHome home;
+        QVERIFY(writeProjectTemplate(home.file("p.mdb")));
+        Database db(home.file("p.mdb"));
+        try {
+            db.sql().exec("INSERT INTO Einstellungen (Bezeichnung) VALUES ('Version')");
+            QFAIL("second settings row accepted");
+        } catch (const std::exception& e) {
+            QCOMPARE(toDbError(e).kind, DbErrorKind::Duplicate);
+        }
+        try {
+            db.sql().exec("SELECT x FROM nowhere");
+            QFAIL("bad statement accepted");
+        } catch (const std::exception& e) {
+            const DbError error = toDbError(e);
+            QCOMPARE(error.kind, DbErrorKind::Other);
+            const Message m = databaseErrorMessage(error);
+            QCOMPARE(m.text, QString("Fehler 1:\r\nno such table: nowhere"));
+            QCOMPARE(m.title, QString("Datenbankfehler"));
+        }
+        QCOMPARE(toDbError(DbRefusal(DbErrorKind::StillReferenced)).kind, DbErrorKind::StillReferenced);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProjectTemplate)
+#include "tst_projecttemplate.moc"

@@ -1,0 +1,145 @@
+#include "TempHome.h"
+#include "core/shell/ConfigFile.h"
+#include "core/shell/Scramble.h"
+#include "core/shell/StartupRepair.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace varnox;
+
+class TestConfigFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void missingEntriesReadEmpty()
+    {
+        test::TempHome home;
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        QCOMPARE(config.readValue("Config", "Recording"), QString());
+        home.writeFile("VARNOXCF.INI", "[Config]\nEncrypt=1\n");
+        QCOMPARE(config.readValue("Config", "Recording"), QString());
+        QCOMPARE(config.readValue("Berechtigungen", "1LEVEL"), QString());
+        QCOMPARE(config.readValue("config", "ENCRYPT"), QString("1"));
+    }
+
+    void writeKeepsOtherLinesAndSections()
+    {
+        test::TempHome home;
+        home.writeFile("VARNOXCF.INI", "; site settings\r\n[Config]\r\nRecording=255\r\n\r\n[Ports]\r\nCOM1=/dev/ttyUSB0\r\n");
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        QVERIFY(config.writeValue("Config", "Encrypt", "0"));
+        QVERIFY(config.writeValue("Config", "Recording", "0"));
+        QVERIFY(config.writeValue("Berechtigungen", "2LEVEL", "x"));
+        QCOMPARE(QString::fromUtf8(home.readFile("VARNOXCF.INI")),
+                 QString("; site settings\n[Config]\nRecording=0\nEncrypt=0\n\n[Ports]\nCOM1=/dev/ttyUSB0\n\n"
+                         "[Berechtigungen]\n2LEVEL=x\n"));
+        QCOMPARE(config.readValue("Ports", "COM1"), QString("/dev/ttyUSB0"));
+    }
+
+    void newFileIsOwnerOnly()
+    {
+        test::TempHome home;
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        QVERIFY(config.writeValue("Config", "Recording", "255"));
+        QCOMPARE(QFile::permissions(config.path()) & 0x0077, QFileDevice::Permissions());
+    }
+
+    void everyValueSurvivesTheFile_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << "Leser Haupteingang";
+        QTest::newRow("specials") << "a=b;c[d]#e\\f";
+        QTest::newRow("line breaks") << "one\r\ntwo\nthree\r";
+        QTest::newRow("blanks at the ends") << "  padded\t";
+        QTest::newRow("quotes") << "\"quoted\"";
+        QTest::newRow("windows path") << "C:\\temp\\new";
+        QString controls;
+        for (int c = 1; c < 256; ++c)
+            controls += fromAnsiCode(c);
+        QTest::newRow("every code 1..255") << controls;
+        QTest::newRow("scrambled password") << Scramble(QString::fromUtf8("ÿ~\x7F geheim=;[x]\n"), programKeyText());
+    }
+
+    void everyValueSurvivesTheFile()
+    {
+        QFETCH(QString, value);
+        test::TempHome home;
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        QVERIFY(config.writeValue("Berechtigungen", "3LEVEL", value));
+        QVERIFY(config.writeValue("Berechtigungen", "1LEVEL", "after"));
+        QCOMPARE(config.readValue("Berechtigungen", "3LEVEL"), value);
+        QCOMPARE(config.readValue("Berechtigungen", "1LEVEL"), QString("after"));
+        QVERIFY(!home.readFile("VARNOXCF.INI").contains('\r'));
+    }
+
+    void garbageAndDirectoriesDoNotHurt()
+    {
+        test::TempHome home;
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage += char((i * 7919) % 256);
+        home.writeFile("VARNOXCF.INI", garbage + "\n[Config]\nRecording=255\n" + garbage);
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        QCOMPARE(config.readValue("Config", "Recording"), QString("255"));
+        QVERIFY(config.writeValue("Config", "Encrypt", "1"));
+        QCOMPARE(config.readValue("Config", "Encrypt"), QString("1"));
+
+        QDir(home.path()).mkdir("folder.ini");
+        ConfigFile folder(home.file("folder.ini"));
+        QCOMPARE(folder.readValue("Config", "Recording"), QString());
+        QVERIFY(!folder.writeValue("Config", "Recording", "0"));
+    }
+
+    void lenientNumbers()
+    {
+        QCOMPARE(lenientNumber(""), 0LL);
+        QCOMPARE(lenientNumber("255"), 255LL);
+        QCOMPARE(lenientNumber(" 12abc"), 12LL);
+        QCOMPARE(lenientNumber("abc"), 0LL);
+        QCOMPARE(lenientNumber("-3"), -3LL);
+        QCOMPARE(lenientNumber("99999999999999999999999"), lenientNumber("99999999999999"));
+    }
+
+    void startupRepair_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("recording");
+        QTest::addColumn<bool>("encrypt");
+        QTest::addColumn<QString>("storedRecording");
+        QTest::addColumn<QString>("storedEncrypt");
+        QTest::newRow("empty file") << QByteArray() << 0 << true << "0" << "1";
+        QTest::newRow("valid") << QByteArray("[Config]\nRecording=255\nEncrypt=0\n") << 255 << false << "255" << "0";
+        QTest::newRow("repaired") << QByteArray("[Config]\nRecording=1\nEncrypt=2\n") << 0 << true << "0" << "1";
+        QTest::newRow("leading digits") << QByteArray("[Config]\nRecording=255x\nEncrypt=0 \n") << 255 << false << "255x" << "0";
+        QTest::newRow("words count as 0") << QByteArray("[Config]\nRecording=on\nEncrypt=yes\n") << 0 << false << "on" << "yes";
+    }
+
+    void startupRepair()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, recording);
+        QFETCH(bool, encrypt);
+        test::TempHome home;
+        home.writeFile("VARNOXCF.INI", file);
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        const ProtocolSwitches s = StartupRepair(config);
+        QCOMPARE(int(s.recording), recording);
+        QCOMPARE(s.encrypt, encrypt);
+        QTEST(config.readValue("Config", "Recording"), "storedRecording");
+        QTEST(config.readValue("Config", "Encrypt"), "storedEncrypt");
+    }
+
+    void unwritableFileStillGivesRepairedValues()
+    {
+        test::TempHome home;
+        QDir(home.path()).mkdir("VARNOXCF.INI");
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        const ProtocolSwitches s = StartupRepair(config);
+        QCOMPARE(int(s.recording), 0);
+        QVERIFY(s.encrypt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigFile)
+#include "tst_configfile.moc"
