@@ -1,6 +1,7 @@
 #include "core/lang/Texts.h"
 
 #include "core/lang/CatalogueFile.h"
+#include "core/lang/LanguageNotifier.h"
 
 #include <QHash>
 
@@ -50,7 +51,11 @@ int currentLanguage() { return g_language; }
 
 void setCurrentLanguage(int languageId)
 {
-    g_language = (languageId == kEnglish || languageId == kFrench) ? languageId : kGerman;
+    const int chosen = (languageId == kEnglish || languageId == kFrench) ? languageId : kGerman;
+    if (chosen == g_language)
+        return;
+    g_language = chosen;
+    LanguageNotifier::instance().announce(chosen);
 }
 
 }  // namespace varnox

@@ -18,6 +18,7 @@ QString GetText(int number, const char* germanSource);
 void InitTexts();
 
 int currentLanguage();
-void setCurrentLanguage(int languageId);  // one of the three, else German
+// One of the three, else German; announces a change to every open window.
+void setCurrentLanguage(int languageId);
 
 }  // namespace varnox

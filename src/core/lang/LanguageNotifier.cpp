@@ -1,0 +1,11 @@
+#include "core/lang/LanguageNotifier.h"
+
+namespace varnox {
+
+LanguageNotifier& LanguageNotifier::instance()
+{
+    static LanguageNotifier notifier;
+    return notifier;
+}
+
+}  // namespace varnox
