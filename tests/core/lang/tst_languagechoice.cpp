@@ -35,6 +35,13 @@ public:
 
 const QString kIni = QStringLiteral(".config/varnox/varnox.ini");
 
+// The stored choice in one line, to be compared at once.
+QString savedChoice()
+{
+    const LanguageSettings saved = LanguageSettings::read();
+    return QStringLiteral("%1 %2 %3").arg(saved.langId).arg(saved.langName, saved.showDialog ? "shown" : "hidden");
+}
+
 }  // namespace
 
 class TestLanguageChoice : public QObject {
@@ -52,10 +59,7 @@ private slots:
         QCOMPARE(prompt.asked, 0);
         QCOMPARE(currentLanguage(), kGerman);
         QCOMPARE(GetText(11, "Abbrechen"), QString("Abbrechen"));
-        const LanguageSettings saved = LanguageSettings::read();
-        QCOMPARE(saved.langId, 1031);
-        QCOMPARE(saved.langName, QString("Deutsch (Deutschland)"));
-        QCOMPARE(saved.showDialog, false);
+        QCOMPARE(savedChoice(), QString("1031 Deutsch (Deutschland) hidden"));
     }
 
     void hiddenDialogStillAppliesTheStoredLanguage()
@@ -88,10 +92,7 @@ private slots:
         QCOMPARE(prompt.shown.offers[2].languageId, kFrench);
         QCOMPARE(prompt.shown.offers[2].nativeName, NativeLanguageName(kFrench));
         QCOMPARE(currentLanguage(), kEnglish);
-        const LanguageSettings saved = LanguageSettings::read();
-        QCOMPARE(saved.langId, 1033);
-        QCOMPARE(saved.langName, QString("Englisch (USA)"));
-        QCOMPARE(saved.showDialog, false);
+        QCOMPARE(savedChoice(), QString("1033 Englisch (USA) hidden"));
     }
 
     void closingWithoutOkKeepsLanguageAndSetting()
@@ -105,10 +106,7 @@ private slots:
         QVERIFY(chooseLanguage(true, prompt));
         QCOMPARE(prompt.shown.selectedLanguage, kEnglish);
         QCOMPARE(currentLanguage(), kEnglish);
-        const LanguageSettings saved = LanguageSettings::read();
-        QCOMPARE(saved.langId, 1033);
-        QCOMPARE(saved.langName, QString("Englisch (USA)"));
-        QVERIFY(saved.showDialog);
+        QCOMPARE(savedChoice(), QString("1033 Englisch (USA) shown"));
     }
 
     void laterCallShowsTheDialogWithoutReapplyingTheStoredLanguage()
