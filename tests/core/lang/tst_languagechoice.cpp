@@ -86,11 +86,10 @@ private slots:
         QVERIFY(chooseLanguage(true, prompt));
         QCOMPARE(prompt.shown.selectedLanguage, kGerman);
         QVERIFY(prompt.shown.showAtStart);
-        QCOMPARE(prompt.shown.offers.size(), 3);
-        QCOMPARE(prompt.shown.offers[0].languageId, kGerman);
-        QCOMPARE(prompt.shown.offers[1].languageId, kEnglish);
-        QCOMPARE(prompt.shown.offers[2].languageId, kFrench);
-        QCOMPARE(prompt.shown.offers[2].nativeName, NativeLanguageName(kFrench));
+        QList<int> offered;
+        for (const LanguageOffer& offer : prompt.shown.offers)
+            offered << offer.languageId;
+        QCOMPARE(offered, QList<int>({kGerman, kEnglish, kFrench}));
         QCOMPARE(currentLanguage(), kEnglish);
         QCOMPARE(savedChoice(), QString("1033 Englisch (USA) hidden"));
     }
