@@ -5,6 +5,7 @@
 #include "core/shell/ConfigFile.h"
 #include "core/shell/ProgramFolder.h"
 #include "core/shell/StartupRepair.h"
+#include "ui/lang/LanguageSelection.h"
 #include "ui/main/FrmMain.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnox"));
     InitTexts();
+    chooseLanguageAtStart();
     ProgramFolder::ensureRoot();
     ensureProjectTemplate();
 

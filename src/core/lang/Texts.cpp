@@ -49,9 +49,19 @@ void InitTexts()
 
 int currentLanguage() { return g_language; }
 
+const QList<int>& supportedLanguages()
+{
+    static const QList<int> languages{kGerman, kEnglish, kFrench};
+    return languages;
+}
+
+bool isSupportedLanguage(int languageId) { return supportedLanguages().contains(languageId); }
+
+void SetLanguage(int languageId, const QString& /*languageName*/) { setCurrentLanguage(languageId); }
+
 void setCurrentLanguage(int languageId)
 {
-    const int chosen = (languageId == kEnglish || languageId == kFrench) ? languageId : kGerman;
+    const int chosen = isSupportedLanguage(languageId) ? languageId : kGerman;
     if (chosen == g_language)
         return;
     g_language = chosen;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace varnox {
@@ -20,5 +21,15 @@ void InitTexts();
 int currentLanguage();
 // One of the three, else German; announces a change to every open window.
 void setCurrentLanguage(int languageId);
+
+// The languages that have a catalogue of their own, in the order the
+// language dialog offers them.
+const QList<int>& supportedLanguages();
+bool isSupportedLanguage(int languageId);
+
+// Makes `languageId` the current language when it is one of the supported
+// three, else German. The name is carried along as callers have it; the
+// choice goes by identifier alone.
+void SetLanguage(int languageId, const QString& languageName);
 
 }  // namespace varnox

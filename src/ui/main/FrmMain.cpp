@@ -1,6 +1,7 @@
 #include "ui/main/FrmMain.h"
 
 #include "core/lang/Texts.h"
+#include "ui/common/Captions.h"
 
 #include <QCloseEvent>
 
@@ -9,7 +10,7 @@ namespace varnox {
 FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral("Varnox"));
+    loadCaptions(this, [this] { setCaption(this, GetText(916, "Varnox")); });
     resize(1024, 720);
 }
 

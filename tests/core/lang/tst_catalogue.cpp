@@ -33,6 +33,43 @@ QString literalText(const QString& body)
     return out;
 }
 
+// The source with every comment blanked out (line breaks kept, so line
+// numbers stay), so that a comment may mention GetText(n, "...") freely.
+QString withoutComments(const QString& source)
+{
+    QString out = source;
+    enum { Code, Line, Block, Quoted } state = Code;
+    QChar quote;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const QChar c = out[i];
+        const QChar next = i + 1 < out.size() ? out[i + 1] : QChar();
+        if (state == Code) {
+            if (c == QLatin1Char('/') && (next == QLatin1Char('/') || next == QLatin1Char('*'))) {
+                state = next == QLatin1Char('/') ? Line : Block;
+                out[i] = out[i + 1] = QLatin1Char(' ');
+                ++i;
+            } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+                state = Quoted;
+                quote = c;
+            }
+        } else if (state == Quoted) {
+            if (c == QLatin1Char('\\'))
+                ++i;
+            else if (c == quote || c == QLatin1Char('\n'))
+                state = Code;
+        } else if (state == Line && c == QLatin1Char('\n')) {
+            state = Code;
+        } else if (state == Block && c == QLatin1Char('*') && next == QLatin1Char('/')) {
+            state = Code;
+            out[i] = out[i + 1] = QLatin1Char(' ');
+            ++i;
+        } else if (c != QLatin1Char('\n')) {
+            out[i] = QLatin1Char(' ');
+        }
+    }
+    return out;
+}
+
 struct CallSite {
     QString where;
     int number;
@@ -53,7 +90,7 @@ QList<CallSite> callSites(QStringList* malformed)
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
                 continue;
-            const QString text = QString::fromUtf8(file.readAll());
+            const QString text = withoutComments(QString::fromUtf8(file.readAll()));
             const QString rel = path.mid(kSource.size() + 1);
             int wellFormed = 0;
             for (auto m = call.globalMatch(text); m.hasNext();) {
@@ -156,6 +193,14 @@ private slots:
         QCOMPARE(file.errors.size(), 4);
         QVERIFY(file.errors[0].startsWith(QLatin1String("line 3")));
         QCOMPARE(CatalogueFile::parse("5\t  two\\r\\nlines \n").texts.value(5), QString("  two\r\nlines "));
+    }
+
+    void commentsAreNotCallSites()
+    {
+        const QString source = QStringLiteral("a(\"//\", '\"'); // GetText(1, \"x\")\n/* GetText(\n2) */ b");
+        const QString blanked = QStringLiteral("a(\"//\", '\"');") + QString(19, ' ') + QStringLiteral("\n") + QString(11, ' ')
+                                + QStringLiteral("\n") + QString(6, ' ') + QStringLiteral("b");
+        QCOMPARE(withoutComments(source), blanked);
     }
 };
 
