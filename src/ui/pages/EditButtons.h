@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QBoxLayout;
+class QPushButton;
+class QWidget;
+
+namespace varnox {
+
+// The four buttons of an entity page, between its form and its list:
+// "Neu", "Hinzufügen > > >", "Änderungen übernehmen", "< < < Entfernen",
+// named `Cmd<subject>Neu`, `...Hin`, `...Aend`, `...Ent`.
+class EditButtons {
+public:
+    EditButtons(QWidget* page, const QString& subject);
+
+    QPushButton* neu;
+    QPushButton* add;
+    QPushButton* change;
+    QPushButton* remove;
+
+    // A column of the four, between form and list.
+    QBoxLayout* column() const;
+    void loadCaptions() const;
+    // New: only "Hinzufügen" enabled. Edit: the other three.
+    void setEditing(bool editing) const;
+};
+
+}  // namespace varnox
