@@ -35,22 +35,14 @@ std::optional<ReaderEntry> readerBySerial(Database& db, const QString& serial)
 
 std::optional<std::int64_t> assignmentRow(Database& db, const QString& profile, const QString& serial)
 {
-    SQLite::Statement q(db.sql(), "SELECT rowid FROM Zuleser WHERE Leser = ? AND Profil = ?");
-    q.bind(1, serial.toStdString());
-    q.bind(2, profile.toStdString());
-    if (!q.executeStep())
-        return std::nullopt;
-    return q.getColumn(0).getInt64();
+    return findRow(db, "SELECT rowid FROM Zuleser WHERE Leser = ? AND Profil = ?", {serial, profile});
 }
 
 // Every key of a profile reaches every reader of the profile once, so a reader
 // gains or loses as many keys as the profile holds when it joins or leaves it.
 int keysOfProfile(Database& db, const QString& profile)
 {
-    SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zuschluessel WHERE Profil = ?");
-    q.bind(1, profile.toStdString());
-    q.executeStep();
-    return q.getColumn(0).getInt();
+    return countRows(db, "SELECT count(*) FROM Zuschluessel WHERE Profil = ?", {profile});
 }
 
 // A decentral reader holds its keys itself and must receive them again. The

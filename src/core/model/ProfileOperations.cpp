@@ -15,21 +15,9 @@ namespace {
 
 const QString kNameField = QStringLiteral("TxtZutr1Bez");
 
-int countRows(Database& db, const char* sql, const QString& value)
-{
-    SQLite::Statement q(db.sql(), sql);
-    q.bind(1, value.toStdString());
-    q.executeStep();
-    return q.getColumn(0).getInt();
-}
-
 std::optional<std::int64_t> profileRow(Database& db, const QString& name)
 {
-    SQLite::Statement q(db.sql(), "SELECT rowid FROM Zutrittsprofile WHERE Zname = ?");
-    q.bind(1, name.toStdString());
-    if (!q.executeStep())
-        return std::nullopt;
-    return q.getColumn(0).getInt64();
+    return findRow(db, "SELECT rowid FROM Zutrittsprofile WHERE Zname = ?", {name});
 }
 
 void insertProfile(Database& db, const QString& name)
@@ -93,8 +81,8 @@ Message notFoundMessage(QString text) { return exclamationMessage(std::move(text
 
 bool profileInUse(Database& db, const QString& profile)
 {
-    return countRows(db, "SELECT count(*) FROM Zuleser WHERE Profil = ?", profile) > 0
-           || countRows(db, "SELECT count(*) FROM Zuschluessel WHERE Profil = ?", profile) > 0;
+    return countRows(db, "SELECT count(*) FROM Zuleser WHERE Profil = ?", {profile}) > 0
+           || countRows(db, "SELECT count(*) FROM Zuschluessel WHERE Profil = ?", {profile}) > 0;
 }
 
 Outcome readProfileNames(const QString& workCopy, QStringList& names)

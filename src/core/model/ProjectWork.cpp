@@ -2,10 +2,19 @@
 
 #include "core/project/Database.h"
 
+#include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
 namespace varnox {
 namespace {
+
+bool stepWith(SQLite::Statement& q, std::initializer_list<QString> values)
+{
+    int i = 0;
+    for (const QString& value : values)
+        q.bind(++i, value.toStdString());
+    return q.executeStep();
+}
 
 Outcome failure(const std::exception& e, const RefusalMessages& refusals)
 {
@@ -42,6 +51,20 @@ Outcome readFromProject(const QString& workCopy, const std::function<Outcome(Dat
     } catch (const std::exception& e) {
         return failure(e, {});
     }
+}
+
+std::optional<std::int64_t> findRow(Database& db, const char* sql, std::initializer_list<QString> values)
+{
+    SQLite::Statement q(db.sql(), sql);
+    if (!stepWith(q, values))
+        return std::nullopt;
+    return q.getColumn(0).getInt64();
+}
+
+int countRows(Database& db, const char* sql, std::initializer_list<QString> values)
+{
+    SQLite::Statement q(db.sql(), sql);
+    return stepWith(q, values) ? q.getColumn(0).getInt() : 0;
 }
 
 Message stopMessage(const QString& text, const QString& title, const QString& focus, bool selectAll)

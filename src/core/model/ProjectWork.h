@@ -3,6 +3,7 @@
 #include "core/project/DbError.h"
 #include "core/shell/Message.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -23,6 +24,11 @@ Outcome writeToProject(const QString& workCopy, const std::function<Outcome(Data
 
 // The same for reading: no transaction, and every error is the shared report.
 Outcome readFromProject(const QString& workCopy, const std::function<Outcome(Database&)>& work);
+
+// The rowid of the first row a query finds, and the count a "SELECT count(*)"
+// query gives, with `values` bound in order.
+std::optional<std::int64_t> findRow(Database& db, const char* sql, std::initializer_list<QString> values);
+int countRows(Database& db, const char* sql, std::initializer_list<QString> values);
 
 // A message of the common shape: stop icon unless told, optional focus.
 Message stopMessage(const QString& text, const QString& title, const QString& focus = {}, bool selectAll = false);

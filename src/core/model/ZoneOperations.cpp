@@ -39,19 +39,12 @@ void bindWeek(SQLite::Statement& q, int firstIndex, const StoredWeek& week)
 
 std::optional<std::int64_t> zoneRow(Database& db, const QString& name)
 {
-    SQLite::Statement q(db.sql(), "SELECT rowid FROM Zeitzonen WHERE Tname = ?");
-    q.bind(1, name.toStdString());
-    if (!q.executeStep())
-        return std::nullopt;
-    return q.getColumn(0).getInt64();
+    return findRow(db, "SELECT rowid FROM Zeitzonen WHERE Tname = ?", {name});
 }
 
 bool namedByAssignments(Database& db, const QString& zone)
 {
-    SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zuleser WHERE Zeitzone = ?");
-    q.bind(1, zone.toStdString());
-    q.executeStep();
-    return q.getColumn(0).getInt() > 0;
+    return countRows(db, "SELECT count(*) FROM Zuleser WHERE Zeitzone = ?", {zone}) > 0;
 }
 
 Message reservedNameMessage()

@@ -38,6 +38,19 @@ QBoxLayout* EditButtons::column() const
     return layout;
 }
 
+QBoxLayout* EditButtons::row(QLayout* form, QLayout* list, int listStretch) const
+{
+    auto* layout = new QHBoxLayout;
+    layout->addLayout(form);
+    layout->addSpacing(24);
+    layout->addLayout(column());
+    layout->addSpacing(24);
+    layout->addLayout(list, listStretch);
+    if (listStretch == 0)
+        layout->addStretch();
+    return layout;
+}
+
 void EditButtons::loadCaptions() const
 {
     setCaption(neu, GetText(26, "Neu"));

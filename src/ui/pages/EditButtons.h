@@ -3,6 +3,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -22,6 +23,9 @@ public:
 
     // A column of the four, between form and list.
     QBoxLayout* column() const;
+    // The row of an entity page: its form, these buttons, its list. A list
+    // without stretch keeps its width and leaves the rest of the row empty.
+    QBoxLayout* row(QLayout* form, QLayout* list, int listStretch) const;
     void loadCaptions() const;
     // New: only "Hinzufügen" enabled. Edit: the other three.
     void setEditing(bool editing) const;

@@ -103,16 +103,9 @@ void AssignmentPage::buildLayout()
     legend->addWidget(m_countLabel);
     list->addLayout(legend);
 
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(form);
-    columns->addSpacing(24);
-    columns->addLayout(m_buttons.column());
-    columns->addSpacing(24);
-    columns->addLayout(list, 1);
-
     auto* page = new QVBoxLayout(this);
     page->addWidget(m_title);
-    page->addLayout(columns, 1);
+    page->addLayout(m_buttons.row(form, list, 1), 1);
 }
 
 void AssignmentPage::loadCaptions()
@@ -124,8 +117,13 @@ void AssignmentPage::loadCaptions()
     setCaption(m_functionLabel, GetText(3112, "Funktion:"));
     setCaption(m_listLabel, GetText(3113, "Liste der Leser im ausgewählten Zutrittsprofil:"));
     setCaption(m_legend, GetText(3114, "Rote Schrift: dezentraler Leser"));
-    m_countLabel->setText(GetText(3115, "Anzahl der Leser:") + QLatin1Char(' ') + QString::number(m_assigned->count()));
+    showCount();
     m_buttons.loadCaptions();
+}
+
+void AssignmentPage::showCount()
+{
+    m_countLabel->setText(GetText(3115, "Anzahl der Leser:") + QLatin1Char(' ') + QString::number(m_assigned->count()));
 }
 
 QString AssignmentPage::workCopy() const { return workCopyPath(services().session.workCopyName); }
@@ -173,7 +171,7 @@ void AssignmentPage::reloadProfileReaders()
         listLoadStep(i + 1, int(readers.size()));
     }
     endListLoad();
-    m_countLabel->setText(GetText(3115, "Anzahl der Leser:") + QLatin1Char(' ') + QString::number(readers.size()));
+    showCount();
     MessageBox::showOutcome(this, read);
     m_selectedSerial.clear();
     setEditing(false);

@@ -38,6 +38,7 @@ private:
     void reloadReadersOutside();
     void showChoices(bool central, const ReaderEntry& reader);
     void setEditing(bool editing);
+    void showCount();
     Assignment pageAssignment(const QString& serial) const;
     QString profile() const;
     QString workCopy() const;

@@ -73,16 +73,9 @@ void ProfilePage::buildLayout()
     list->addWidget(m_listLabel);
     list->addWidget(m_list, 1);
 
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(form);
-    columns->addSpacing(24);
-    columns->addLayout(m_buttons.column());
-    columns->addSpacing(24);
-    columns->addLayout(list, 1);
-
     auto* page = new QVBoxLayout(this);
     page->addWidget(m_title);
-    page->addLayout(columns, 1);
+    page->addLayout(m_buttons.row(form, list, 1), 1);
 }
 
 void ProfilePage::loadCaptions()

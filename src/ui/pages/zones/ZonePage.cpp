@@ -62,20 +62,12 @@ void ZonePage::buildLayout()
     list->addWidget(m_zoneList);
     list->addStretch();
 
-    auto* top = new QHBoxLayout;
-    top->addLayout(form);
-    top->addSpacing(24);
-    top->addLayout(m_buttons.column());
-    top->addSpacing(24);
-    top->addLayout(list);
-    top->addStretch();
-
     auto* week = new QVBoxLayout(m_weekBox);
     week->addWidget(m_week);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(m_title);
-    page->addLayout(top);
+    page->addLayout(m_buttons.row(form, list, 0));
     page->addSpacing(8);
     page->addWidget(m_weekBox);
     page->addWidget(m_weekHint);
