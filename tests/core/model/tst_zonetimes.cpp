@@ -119,32 +119,6 @@ private slots:
             }
         }
     }
-
-    void choiceListsAndNumbering()
-    {
-        const QStringList starts = zoneStartChoices();
-        const QStringList ends = zoneEndChoices();
-        QCOMPARE(starts.size(), 97);
-        QCOMPARE(ends.size(), 97);
-        QCOMPARE(starts.first(), QStringLiteral("----------"));
-        QCOMPARE(starts.at(1), QStringLiteral("00:00"));
-        QCOMPARE(starts.last(), QStringLiteral("23:45"));
-        QCOMPARE(ends.at(1), QStringLiteral("00:15"));
-        QCOMPARE(ends.last(), QStringLiteral("24:00"));
-        for (int i = 0; i < 97; ++i) {
-            QCOMPARE(startIndexOf(startMinutesAt(i)), i);
-            QCOMPARE(endIndexOf(endMinutesAt(i)), i);
-        }
-        QCOMPARE(startIndexOf(7), 0);  // not a quarter hour: the list cannot show it
-        QSet<int> numbers;
-        for (int period = 0; period < kZonePeriods; ++period) {
-            for (int day = 0; day < kZoneDays; ++day)
-                numbers << zoneStartList(period, day) << zoneEndList(period, day);
-        }
-        QCOMPARE(numbers.size(), kZoneLists);
-        QCOMPARE(*std::max_element(numbers.begin(), numbers.end()), kZoneLists - 1);
-        QCOMPARE(zoneEndList(2, 3), 2 * 14 + 3 + 7);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestZoneTimes)
