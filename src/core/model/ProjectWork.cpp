@@ -1,0 +1,93 @@
+#include "core/model/ProjectWork.h"
+
+#include "core/project/Database.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+namespace varnox {
+namespace {
+
+bool stepWith(SQLite::Statement& q, std::initializer_list<QString> values)
+{
+    int i = 0;
+    for (const QString& value : values)
+        q.bind(++i, value.toStdString());
+    return q.executeStep();
+}
+
+Outcome failure(const std::exception& e, const RefusalMessages& refusals)
+{
+    const DbError error = toDbError(e);
+    if (refusals) {
+        if (std::optional<Message> own = refusals(error))
+            return Outcome::fail(*own);
+    }
+    return Outcome::fail(databaseErrorMessage(error));
+}
+
+}  // namespace
+
+Outcome writeToProject(const QString& workCopy, const std::function<Outcome(Database&)>& work,
+                       const RefusalMessages& refusals)
+{
+    try {
+        Database db(workCopy);
+        SQLite::Transaction transaction(db.sql());
+        Outcome outcome = work(db);
+        if (outcome)
+            transaction.commit();
+        return outcome;
+    } catch (const std::exception& e) {
+        return failure(e, refusals);
+    }
+}
+
+Outcome readFromProject(const QString& workCopy, const std::function<Outcome(Database&)>& work)
+{
+    try {
+        Database db(workCopy, Database::Access::ReadOnly);
+        return work(db);
+    } catch (const std::exception& e) {
+        return failure(e, {});
+    }
+}
+
+std::optional<std::int64_t> findRow(Database& db, const char* sql, std::initializer_list<QString> values)
+{
+    SQLite::Statement q(db.sql(), sql);
+    if (!stepWith(q, values))
+        return std::nullopt;
+    return q.getColumn(0).getInt64();
+}
+
+int countRows(Database& db, const char* sql, std::initializer_list<QString> values)
+{
+    SQLite::Statement q(db.sql(), sql);
+    return stepWith(q, values) ? q.getColumn(0).getInt() : 0;
+}
+
+Message stopMessage(const QString& text, const QString& title, const QString& focus, bool selectAll)
+{
+    return Message{text, title, MessageIcon::Critical, focus, selectAll};
+}
+
+Message exclamationMessage(const QString& text, const QString& title, const QString& focus, bool selectAll)
+{
+    return Message{text, title, MessageIcon::Exclamation, focus, selectAll};
+}
+
+QString messageLines(std::initializer_list<QString> lines)
+{
+    QString text;
+    for (const QString& line : lines) {
+        if (&line != lines.begin())
+            text += QStringLiteral("\r\n");
+        text += line;
+    }
+    return text;
+}
+
+QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+
+}  // namespace varnox

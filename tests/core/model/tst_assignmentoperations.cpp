@@ -1,0 +1,165 @@
+// Assigning readers to profiles: the key count of the reader follows the keys
+// of the profile, decentral readers are marked for transfer and always open
+// with their own function, and a refused operation changes nothing.
+#include "ProjectRows.h"
+#include "TempHome.h"
+#include "core/model/AssignmentOperations.h"
+
+#include <QTest>
+
+using namespace varnox;
+
+namespace {
+
+struct Project {
+    test::TempHome home;
+    QString path = test::newWorkCopy();
+
+    Project()
+    {
+        test::insertProfile(path, "Büro");
+        test::insertProfile(path, "Leer");
+        test::insertKeys(path, "Büro", 12);
+        test::insertFunction(path, "Tür auf");
+        test::insertReader(path, {"Eingang", "100", true, 0, 5, false});
+        test::insertReader(path, {"Lager", "200", false, 2, 7, false});
+    }
+    int count(const char* serial) const { return test::intValue(path, "SELECT Sanzahl FROM Leser WHERE Seriennr = ?", serial); }
+    int modify(const char* serial) const { return test::intValue(path, "SELECT Modify FROM Leser WHERE Seriennr = ?", serial); }
+    int assignments() const { return test::intValue(path, "SELECT count(*) FROM Zuleser"); }
+};
+
+Assignment central(const char* profile, const char* zone = "IMMER", const char* function = "Tür auf")
+{
+    return Assignment{profile, "100", zone, function};
+}
+
+}  // namespace
+
+class TestAssignmentOperations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void assigningAndRemovingFollowTheProfilesKeys()
+    {
+        Project p;
+        QVERIFY(assignReader(p.path, central("Büro")));
+        QCOMPARE(p.count("100"), 5 + 12);
+        QCOMPARE(p.modify("100"), 0);  // a central reader holds no keys of its own
+        QVERIFY(assignReader(p.path, central("Leer")));
+        QCOMPARE(p.count("100"), 17);
+
+        QVERIFY(removeAssignment(p.path, QStringLiteral("büro"), QStringLiteral("100")));
+        QCOMPARE(p.count("100"), 5);
+        QVERIFY(removeAssignment(p.path, QStringLiteral("Leer"), QStringLiteral("100")));
+        QCOMPARE(p.count("100"), 5);
+        QCOMPARE(p.assignments(), 0);
+    }
+
+    void decentralReaderOpensAlwaysWithItsOwnFunction()
+    {
+        Project p;
+        QVERIFY(assignReader(p.path, Assignment{"Leer", "200", "Tag", "Tür auf"}));
+        QCOMPARE(p.count("200"), 7);
+        QCOMPARE(p.modify("200"), 1);
+        QCOMPARE(test::textValue(p.path, "SELECT Zeitzone FROM Zuleser WHERE Leser = '200'"), "IMMER");
+        QCOMPARE(test::textValue(p.path, "SELECT ZFunktion FROM Zuleser WHERE Leser = '200'"), "<null>");
+        QVERIFY(assignReader(p.path, Assignment{"Büro", "200", "", ""}));
+        QCOMPARE(p.count("200"), 19);
+
+        test::execSql(p.path, "UPDATE Leser SET Modify = 0");
+        const Outcome change = changeAssignment(p.path, Assignment{"Büro", "200", "IMMER", "Tür auf"});
+        QCOMPARE(change.message().text, QStringLiteral("Der von Ihnen ausgewählte Leser arbeitet im dezentralen Modus.\r\n"
+                                                       "Er kann deshalb nicht auf dieser Registerseite verändert werden.\r\n"
+                                                       "Möchten Sie die Funktion verändern,\r\n"
+                                                       "kann dies nur auf der Leser-Registerseite erfolgen!"));
+        QCOMPARE(change.message().title, QStringLiteral("Änderung nicht möglich"));
+        QVERIFY(removeAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("200")));
+        QCOMPARE(p.count("200"), 7);
+        QCOMPARE(p.modify("200"), 1);
+    }
+
+    void centralReaderNeedsZoneAndFunction()
+    {
+        Project p;
+        Outcome o = assignReader(p.path, central("Büro", ""));
+        QCOMPARE(o.message().text, QStringLiteral("Der von Ihnen ausgewählte Leser arbeitet im Zentralmodus.\r\n"
+                                                  "Sie müssen ihm eine Zeitzone zuordnen!"));
+        QCOMPARE(o.message().title, QStringLiteral("Zeitzone fehlt"));
+        QCOMPARE(o.message().focus, QStringLiteral("CmbZutr2Zeit"));
+        o = assignReader(p.path, central("Büro", "Immer", ""));
+        QCOMPARE(o.message().title, QStringLiteral("Funktion fehlt"));
+        QCOMPARE(p.assignments(), 0);
+        QCOMPARE(p.count("100"), 5);
+
+        QVERIFY(assignReader(p.path, central("Büro", "immer")));
+        QCOMPARE(test::textValue(p.path, "SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "IMMER/Tür auf");
+        test::insertFunction(p.path, "Licht");
+        QVERIFY(changeAssignment(p.path, central("Büro", "Nacht", "Licht")));
+        QCOMPARE(test::textValue(p.path, "SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "Nacht/Licht");
+        QCOMPARE(p.count("100"), 17);
+        QCOMPARE(changeAssignment(p.path, central("Leer")).message().text,
+                 QStringLiteral("Die Zuordnung konnte nicht verändert werden!"));
+    }
+
+    void refusalsBeforeAndInsideTheDatabase()
+    {
+        Project p;
+        QCOMPARE(assignReader(p.path, Assignment{"", "100", "IMMER", "Tür auf"}).message().title,
+                 QStringLiteral("Zutrittsprofil fehlt"));
+        QCOMPARE(assignReader(p.path, Assignment{"Büro", "", "IMMER", "Tür auf"}).message().text,
+                 QStringLiteral("Wenn Sie einen Leser einem Zutrittsprofil zuordnen möchten,\r\n"
+                                "müssen Sie ihn zunächst aus der Liste der Leser auswählen!"));
+        QCOMPARE(assignReader(p.path, Assignment{"Büro", "999", "IMMER", "Tür auf"}).message().text,
+                 QStringLiteral("Der Leser wurde in der Projektdatei nicht gefunden!"));
+        QCOMPARE(changeAssignment(p.path, Assignment{"Büro", "999", "IMMER", "Tür auf"}).message().text,
+                 QStringLiteral("Die zu ändernde Zuordnung wurde nicht gefunden!"));
+        QCOMPARE(removeAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("100")).message().text,
+                 QStringLiteral("Die zu löschende Zuordnung wurde nicht gefunden!"));
+        // The second assignment of a reader to the same profile is refused as a whole.
+        QVERIFY(assignReader(p.path, central("Büro")));
+        QVERIFY(!assignReader(p.path, central("büro")));
+        QCOMPARE(p.assignments(), 1);
+        QCOMPARE(p.count("100"), 17);
+    }
+
+    void countNeverDropsBelowZero()
+    {
+        Project p;
+        test::insertAssignment(p.path, "Büro", "200", "IMMER", "");
+        test::execSql(p.path, "UPDATE Leser SET Sanzahl = 3 WHERE Seriennr = '200'");
+        QVERIFY(removeAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("200")));
+        QCOMPARE(p.count("200"), 0);
+    }
+
+    void listsOfThePage()
+    {
+        Project p;
+        test::execSql(p.path, "INSERT INTO Zeitzonen (Tname) VALUES ('Tag')");
+        QVERIFY(assignReader(p.path, central("Büro")));
+        QList<ReaderEntry> readers;
+        QVERIFY(readProfileReaders(p.path, QStringLiteral("Büro"), readers));
+        QCOMPARE(readers, (QList<ReaderEntry>{{"Eingang", "100", true, 0}}));
+        QVERIFY(readReadersOutsideProfile(p.path, QStringLiteral("Büro"), readers));
+        QCOMPARE(readers, (QList<ReaderEntry>{{"Lager", "200", false, 2}}));
+        QVERIFY(readReadersOutsideProfile(p.path, QStringLiteral("Leer"), readers));
+        QCOMPARE(readers.size(), 2);
+
+        QList<ZoneChoice> zones;
+        QVERIFY(readAssignmentZones(p.path, zones));
+        QCOMPARE(zones.size(), 2);
+        QCOMPARE(zones[0].stored, QStringLiteral("IMMER"));
+        QCOMPARE(zones[0].text, QStringLiteral("IMMER"));
+        QCOMPARE(zones[1].stored, QStringLiteral("Tag"));
+
+        ReaderEntry reader;
+        Assignment loaded;
+        QVERIFY(loadAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("100"), reader, loaded));
+        QCOMPARE(loaded.zone, QStringLiteral("IMMER"));
+        QCOMPARE(loaded.function, QStringLiteral("Tür auf"));
+        QVERIFY(reader.central);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAssignmentOperations)
+#include "tst_assignmentoperations.moc"

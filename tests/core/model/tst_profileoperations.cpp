@@ -1,0 +1,126 @@
+// Profiles: create, rename and delete with their messages, and that a profile
+// named by keys or assignments keeps its name and its row.
+#include "ProjectRows.h"
+#include "TempHome.h"
+#include "core/model/ProfileOperations.h"
+
+#include <QTest>
+
+using namespace varnox;
+
+namespace {
+
+QStringList profiles(const QString& path)
+{
+    QStringList names;
+    if (!readProfileNames(path, names))
+        qFatal("cannot read the profiles");
+    return names;
+}
+
+const QString kInUse = QStringLiteral("Das ausgewählte Zutrittsprofil ist mindestens einmal in Benutzung!\r\n"
+                                      "Deshalb kann es nicht gelöscht werden.\r\n"
+                                      "Falls Sie das Profil löschen wollen, müssen Sie zuvor\r\n"
+                                      "sämtliche Verknüpfungen mit dem Profil im Register \"Leserzuordnung\" löschen.");
+const QString kLinked = QStringLiteral("Es ist im Augenblick nicht möglich den Eintrag zu ändern,\r\n"
+                                       "weil das Zutrittsprofil mit mindestens einem Schlüssel verknüpft ist.\r\n\r\n"
+                                       "Möchten Sie die Änderung durchführen, müssen sie zuvor\r\n"
+                                       "die Verknüpfung(en) löschen.");
+
+}  // namespace
+
+class TestProfileOperations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createAndItsMessages()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        Outcome o = createProfile(path, QString());
+        QCOMPARE(o.message().text, QStringLiteral("Geben Sie dem Zutrittsprofil eine Bezeichnung!"));
+        QCOMPARE(o.message().title, QStringLiteral("Bezeichnung fehlt"));
+        QCOMPARE(o.message().icon, MessageIcon::Exclamation);
+        QVERIFY(createProfile(path, QStringLiteral("Büro")));
+        QVERIFY(createProfile(path, QStringLiteral("Lager")));
+        o = createProfile(path, QStringLiteral("BÜRO"));
+        QCOMPARE(o.message().text, QStringLiteral("Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!\r\n"
+                                                  "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte.\r\n"
+                                                  "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung in einer Anlage nicht zu."));
+        QCOMPARE(o.message().focus, QStringLiteral("TxtZutr1Bez"));
+        QVERIFY(o.message().selectAll);
+        QCOMPARE(profiles(path), (QStringList{"Büro", "Lager"}));
+    }
+
+    void renameAndItsMessages()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        test::insertProfile(path, "Büro");
+        test::insertProfile(path, "Lager");
+        QCOMPARE(renameProfile(path, QStringLiteral("Büro"), QString()).message().text,
+                 QStringLiteral("Geben Sie dem Zutrittsprofil eine Bezeichnung!"));
+        QCOMPARE(renameProfile(path, QString(), QStringLiteral("X")).message().text,
+                 QStringLiteral("Das zu ändernde Zutrittsprofil wurde nicht gefunden!"));
+        const Outcome dup = renameProfile(path, QStringLiteral("Büro"), QStringLiteral("lager"));
+        QVERIFY(dup.message().text.endsWith(QStringLiteral("\r\nDas Programm lässt zwei Profile mit der gleichen Bezeichnung in einer Anlage nicht zu.")));
+        QVERIFY(renameProfile(path, QStringLiteral("büro"), QStringLiteral("Verwaltung")));
+        QCOMPARE(profiles(path), (QStringList{"Verwaltung", "Lager"}));
+    }
+
+    void profileInUseKeepsNameAndRow_data()
+    {
+        QTest::addColumn<bool>("withKeys");
+        QTest::addColumn<bool>("withAssignment");
+        QTest::newRow("keys") << true << false;
+        QTest::newRow("assignment") << false << true;
+        QTest::newRow("both") << true << true;
+    }
+
+    void profileInUseKeepsNameAndRow()
+    {
+        QFETCH(bool, withKeys);
+        QFETCH(bool, withAssignment);
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        test::insertProfile(path, "Büro");
+        if (withKeys)
+            test::insertKeys(path, "büro", 2);
+        if (withAssignment)
+            test::insertAssignment(path, "BÜRO", "100", "IMMER", "");
+        const Outcome rename = renameProfile(path, QStringLiteral("Büro"), QStringLiteral("Verwaltung"));
+        QCOMPARE(rename.message().text, kLinked);
+        QCOMPARE(rename.message().title, QStringLiteral("Datenbankfehler"));
+        QCOMPARE(rename.message().icon, MessageIcon::Critical);
+        const Outcome del = deleteProfile(path, QStringLiteral("Büro"));
+        QCOMPARE(del.message().text, kInUse);
+        QCOMPARE(profiles(path), QStringList{"Büro"});
+        // Giving it its own name again changes nothing and is no rename.
+        QVERIFY(renameProfile(path, QStringLiteral("Büro"), QStringLiteral("Büro")));
+    }
+
+    void deleteUnusedProfile()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        test::insertProfile(path, "Büro");
+        QCOMPARE(deleteProfile(path, QStringLiteral("Lager")).message().text,
+                 QStringLiteral("Das zu löschende Zutrittsprofil wurde nicht gefunden!"));
+        QVERIFY(deleteProfile(path, QStringLiteral("büro")));
+        QVERIFY(profiles(path).isEmpty());
+    }
+
+    void testProfilesAllOrNone()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        QVERIFY(createTestProfiles(path, 3));
+        QCOMPARE(profiles(path), (QStringList{"Zutrittsprofil 000001", "Zutrittsprofil 000002", "Zutrittsprofil 000003"}));
+        // A second run meets the first profile again and writes none of the five.
+        QVERIFY(!createTestProfiles(path, 5));
+        QCOMPARE(profiles(path).size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProfileOperations)
+#include "tst_profileoperations.moc"

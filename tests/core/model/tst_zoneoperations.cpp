@@ -1,0 +1,210 @@
+// The zone page's operations on a real work copy: the checks in their order
+// with their messages, what is stored, and the refusals.
+#include "ProjectRows.h"
+#include "TempHome.h"
+#include "core/model/ZoneOperations.h"
+
+#include <QTest>
+
+using namespace varnox;
+
+Q_DECLARE_METATYPE(varnox::ZoneForm)
+
+namespace {
+
+constexpr int h(int hours, int minutes = 0) { return hours * 60 + minutes; }
+
+struct At {
+    int period;
+    int day;
+    PeriodTimes times;
+};
+
+ZoneForm zone(const QString& name, std::initializer_list<At> periods)
+{
+    ZoneForm form;
+    form.name = name;
+    for (const At& at : periods)
+        form.at(at.period, at.day) = at.times;
+    return form;
+}
+
+QString overlapText(const char* pair, const char* day)
+{
+    return QStringLiteral("Zeitraum %1 vom %2 dürfen sich nicht überschneiden!\r\nKorrigieren Sie bitte den Fehler!")
+        .arg(QLatin1String(pair), QLatin1String(day));
+}
+
+int zoneCount(const QString& path) { return test::intValue(path, "SELECT count(*) FROM Zeitzonen"); }
+
+}  // namespace
+
+class TestZoneOperations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void periodChecks_data()
+    {
+        QTest::addColumn<ZoneForm>("form");
+        QTest::addColumn<QString>("text");  // empty: accepted
+        QTest::addColumn<QString>("focus");
+        const QString wrongMonday = QStringLiteral("Die Zeitangabe vom Montag der Zeitraum 1 ist fehlerhaft.");
+        QTest::newRow("whole day") << zone("z", {{0, 0, {0, kEndOfDay}}}) << QString() << QString();
+        QTest::newRow("last quarter") << zone("z", {{0, 0, {h(23, 45), kEndOfDay}}}) << QString() << QString();
+        QTest::newRow("empty period") << zone("z", {{0, 0, {h(10), h(10)}}}) << wrongMonday << "Combo2_7";
+        QTest::newRow("end before start") << zone("z", {{0, 0, {h(12), h(8)}}}) << wrongMonday << "Combo2_7";
+        QTest::newRow("adjacent") << zone("z", {{0, 2, {h(8), h(12)}}, {1, 2, {h(12), h(16)}}}) << QString() << QString();
+        QTest::newRow("overlapping") << zone("z", {{0, 2, {h(8), h(12)}}, {1, 2, {h(11, 45), h(16)}}})
+                                     << overlapText("1 und 2", "Mittwoch") << "Combo2_16";
+        QTest::newRow("nested") << zone("z", {{3, 4, {h(8), h(12)}}, {1, 4, {h(10), h(11)}}})
+                                << overlapText("2 und 4", "Freitag") << "Combo2_46";
+        QTest::newRow("equal") << zone("z", {{2, 6, {h(7), h(9)}}, {3, 6, {h(7), h(9)}}})
+                               << overlapText("3 und 4", "Sonntag") << "Combo2_48";
+        QTest::newRow("overlap up to midnight")
+            << zone("z", {{0, 5, {h(22), kEndOfDay}}, {2, 5, {h(23, 45), kEndOfDay}}}) << overlapText("1 und 3", "Samstag")
+            << "Combo2_33";
+        QTest::newRow("start without end")
+            << zone("z", {{0, 0, {h(8), h(12)}}, {1, 3, {h(8), kNoTime}}})
+            << QStringLiteral("Sie haben eine Startzeit eingetragen, ohne eine Endzeit anzugeben.") << "Combo2_24";
+        QTest::newRow("end without start")
+            << zone("z", {{0, 0, {h(8), h(12)}}, {3, 6, {kNoTime, h(12)}}})
+            << QStringLiteral("Sie haben eine Endzeit eingetragen, ohne eine Startzeit anzugeben.") << "Combo2_48";
+        // Period 1 on Sunday is checked before period 2 on Monday, and every
+        // period by itself before any overlap.
+        QTest::newRow("order of periods")
+            << zone("z", {{1, 0, {h(9), h(8)}}, {0, 6, {h(9), h(8)}}})
+            << QStringLiteral("Die Zeitangabe vom Sonntag der Zeitraum 1 ist fehlerhaft.") << "Combo2_13";
+        QTest::newRow("single before overlap")
+            << zone("z", {{0, 0, {h(8), h(12)}}, {1, 0, {h(9), h(10)}}, {3, 6, {kNoTime, h(3)}}})
+            << QStringLiteral("Sie haben eine Endzeit eingetragen, ohne eine Startzeit anzugeben.") << "Combo2_48";
+    }
+
+    void periodChecks()
+    {
+        QFETCH(ZoneForm, form);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        const Outcome outcome = createZone(path, form);
+        QCOMPARE(outcome.message().text, text);
+        QCOMPARE(outcome.message().focus, focus);
+        QCOMPARE(zoneCount(path), text.isEmpty() ? 2 : 1);
+        if (!text.isEmpty())
+            QCOMPARE(outcome.message().icon, MessageIcon::Exclamation);
+    }
+
+    void storesAndLoadsBack()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        const ZoneForm form = zone("Büro", {{0, 0, {0, kEndOfDay}}, {1, 4, {h(23, 45), kEndOfDay}}, {3, 6, {h(8), h(12, 15)}}});
+        QVERIFY(createZone(path, form));
+        auto column = [&](const char* sql) { return test::textValue(path, sql, "büro"); };
+        QCOMPARE(column("SELECT MoSzeit1 || '-' || MoEzeit1 FROM Zeitzonen WHERE Tname = ?"), "00:00:00-00:00:00");
+        QCOMPARE(column("SELECT FrSzeit2 || '-' || FrEzeit2 FROM Zeitzonen WHERE Tname = ?"), "23:45:00-00:00:00");
+        QCOMPARE(column("SELECT SoSzeit4 || '-' || SoEzeit4 FROM Zeitzonen WHERE Tname = ?"), "08:00:00-12:15:00");
+        QCOMPARE(column("SELECT DiSzeit1 || '-' || DiEzeit1 FROM Zeitzonen WHERE Tname = ?"), "11:11:11-11:11:11");
+        ZoneForm loaded;
+        QVERIFY(loadZone(path, QStringLiteral("BÜRO"), loaded));
+        QCOMPARE(loaded, form);
+
+        QVERIFY(loadZone(path, QStringLiteral("immer"), loaded));
+        QCOMPARE(loaded.name, QStringLiteral("Immer"));
+        QStringList names;
+        QVERIFY(readPageZoneNames(path, names));
+        QCOMPARE(names, QStringList{"Büro"});
+    }
+
+    void namesAndTheAlwaysZone()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        const ZoneForm day = zone("Tag", {{0, 0, {h(8), h(17)}}});
+        Outcome o = createZone(path, zone("", {}));
+        QCOMPARE(o.message().text, QStringLiteral("Geben Sie der Zeitzone eine Bezeichnung!"));
+        QCOMPARE(o.message().title, QStringLiteral("Bezeichnung fehlt"));
+        o = createZone(path, zone("immer", {}));
+        QCOMPARE(o.message().text, QStringLiteral("Diese Bezeichnung ist reserviert und darf für eine Zeitzone nicht verwendet werden!"));
+        QCOMPARE(o.message().title, QStringLiteral("Varnox"));
+        QVERIFY(createZone(path, day));
+        o = createZone(path, zone("TAG", {}));
+        QCOMPARE(o.message().text, QStringLiteral("Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!\r\n"
+                                                  "Das Programm lässt zwei Zeitzonen mit der gleichen Bezeichnung in einer Anlage nicht zu.\r\n"
+                                                  "Falls Sie eine bereits vorhandene Zeitzone ändern wollten, nutzen Sie den Button \"Änderungen übernehmen\""));
+        QCOMPARE(o.message().icon, MessageIcon::Critical);
+
+        o = changeZone(path, QStringLiteral("Immer"), zone("Immer", {}));
+        QCOMPARE(o.message().text, QStringLiteral("Diese Zeitzone darf nicht verändert werden! Das Programm\r\n"
+                                                  "benötigt sie für die Konfiguration von dezentralen Lesern."));
+        // Renaming another zone to the reserved name is refused as well.
+        o = changeZone(path, QStringLiteral("Tag"), zone("IMMER", {}));
+        QCOMPARE(o.message().text, QStringLiteral("Diese Bezeichnung ist reserviert und darf für eine Zeitzone nicht verwendet werden!"));
+        o = changeZone(path, QString(), zone("Nacht", {}));
+        QCOMPARE(o.message().text, QStringLiteral("Sie müssen eine vorhandene Zeitzone auswählen, bevor Sie sie ändern können!\r\n"
+                                                  "Falls Sie eine neue Zeitzone erstellen wollen, nutzen Sie den Button \"Neu\""));
+        o = deleteZone(path, QStringLiteral("iMMER"));
+        QCOMPARE(o.message().text, QStringLiteral("Diese Zeitzone darf nicht gelöscht werden! Das Programm\r\n"
+                                                  "benötigt sie für die Konfiguration von dezentralen Lesern."));
+        QCOMPARE(zoneCount(path), 2);
+        QCOMPARE(test::textValue(path, "SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Immer'"), "00:00:00");
+    }
+
+    void changeRewritesTheChosenZone()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        QVERIFY(createZone(path, zone("Tag", {{0, 0, {h(8), h(17)}}})));
+        const ZoneForm night = zone("Nacht", {{1, 0, {h(20), kEndOfDay}}});
+        QVERIFY(changeZone(path, QStringLiteral("Tag"), night));
+        ZoneForm loaded;
+        QVERIFY(loadZone(path, QStringLiteral("Nacht"), loaded));
+        QCOMPARE(loaded, night);
+        QCOMPARE(zoneCount(path), 2);
+    }
+
+    void zoneNamedByAssignmentsKeepsNameAndRow()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        QVERIFY(createZone(path, zone("Tag", {{0, 0, {h(8), h(17)}}})));
+        test::insertAssignment(path, "P", "100", "tag", "Tür");
+        const Outcome del = deleteZone(path, QStringLiteral("Tag"));
+        QCOMPARE(del.message().text, QStringLiteral("Es ist im Augenblick nicht möglich, den Eintrag zu löschen.\r\n"
+                                                    "Die Zeitzone ist mit mindestens einem Zutrittsprofil verknüpft.\r\n\r\n"
+                                                    "Möchten Sie das Löschen durchführen, müssen sie zuvor\r\n"
+                                                    "die Verknüpfung(en) löschen."));
+        QCOMPARE(del.message().title, QStringLiteral("Datenbankfehler"));
+        // A new name would leave the assignment naming no zone at all.
+        const Outcome rename = changeZone(path, QStringLiteral("Tag"), zone("Werktag", {{0, 0, {h(8), h(17)}}}));
+        QVERIFY(rename.message().text.startsWith(QStringLiteral("Es ist im Augenblick nicht möglich, die Bezeichnung zu ändern.")));
+        QCOMPARE(test::intValue(path, "SELECT count(*) FROM Zeitzonen WHERE Tname = 'Tag'"), 1);
+        // Its times may still change.
+        QVERIFY(changeZone(path, QStringLiteral("Tag"), zone("Tag", {{0, 0, {h(7), h(17)}}})));
+        QCOMPARE(test::textValue(path, "SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Tag'"), "07:00:00");
+    }
+
+    void deleteRefusalsAndDelete()
+    {
+        test::TempHome home;
+        const QString path = test::newWorkCopy();
+        QCOMPARE(deleteZone(path, QString()).message().text, QStringLiteral("Geben Sie die zu löschende Zeitzone an!"));
+        QCOMPARE(deleteZone(path, QStringLiteral("Nirgends")).message().text,
+                 QStringLiteral("Die zu löschende Zeitzone wurde nicht gefunden!"));
+        QVERIFY(createZone(path, zone("Tag", {})));
+        QVERIFY(deleteZone(path, QStringLiteral("TAG")));
+        QCOMPARE(zoneCount(path), 1);
+    }
+
+    void missingWorkCopyIsReported()
+    {
+        test::TempHome home;
+        const Outcome o = createZone(home.file(QStringLiteral("nowhere/~hlvx.tmp")), zone("Tag", {}));
+        QVERIFY(!o);
+        QVERIFY(o.message().text.startsWith(QStringLiteral("Fehler ")));
+        QCOMPARE(o.message().title, QStringLiteral("Datenbankfehler"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZoneOperations)
+#include "tst_zoneoperations.moc"

@@ -1,0 +1,163 @@
+// The zone page: its 56 time lists keep their numbering from the grid to the
+// stored columns, and the page writes, loads and refuses through them.
+#include "PageServices.h"
+#include "core/model/ZoneForm.h"
+#include "ui/common/MessageBox.h"
+#include "ui/pages/zones/ZonePage.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace varnox;
+
+namespace {
+
+QComboBox* list(const QWidget& page, int number)
+{
+    auto* combo = page.findChild<QComboBox*>(zoneListName(number));
+    if (!combo)
+        qFatal("no list %d", number);
+    return combo;
+}
+
+void enter(const QWidget& page, int period, int day, const QString& from, const QString& to)
+{
+    list(page, zoneStartList(period, day))->setCurrentText(from);
+    list(page, zoneEndList(period, day))->setCurrentText(to);
+}
+
+void click(const QWidget& page, const char* button) { page.findChild<QPushButton*>(button)->click(); }
+
+// The centre of a widget in the page's coordinates.
+QPoint centre(const QWidget& page, const QWidget* w) { return w->mapTo(&page, w->rect().center()); }
+
+}  // namespace
+
+class TestZonePage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        MessageBox::setUnattended(true);
+        MessageBox::clearShown();
+    }
+
+    void gridKeepsTheListNumbering()
+    {
+        test::PageServices s;
+        ZonePage page(s.services);
+        page.resize(page.sizeHint());
+        page.show();
+        page.fillForProject();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QCOMPARE(page.findChildren<QComboBox*>(QRegularExpression("^Combo2_\\d+$")).size(), 56);
+        for (int period = 0; period < 4; ++period) {
+            for (int day = 0; day < 7; ++day) {
+                const QComboBox* from = list(page, period * 14 + day);
+                const QComboBox* to = list(page, period * 14 + day + 7);
+                QCOMPARE(from->count(), 97);
+                QCOMPARE(from->itemText(1), QStringLiteral("00:00"));
+                QCOMPARE(to->itemText(96), QStringLiteral("24:00"));
+                // A weekday is a row, a period a pair of columns, the start left of the end.
+                QCOMPARE(centre(page, from).y(), centre(page, to).y());
+                QVERIFY(centre(page, from).x() < centre(page, to).x());
+                QVERIFY(centre(page, list(page, day)).y() == centre(page, from).y());
+                if (day > 0)
+                    QVERIFY(centre(page, list(page, period * 14 + day - 1)).y() < centre(page, from).y());
+                if (period > 0)
+                    QVERIFY(centre(page, list(page, (period - 1) * 14 + day + 7)).x() < centre(page, from).x());
+            }
+        }
+        // Each pair of lists lands in the columns of its weekday and period.
+        page.findChild<QLineEdit*>("TxtZeitBez")->setText("Raster");
+        for (int period = 0; period < 4; ++period) {
+            for (int day = 0; day < 7; ++day) {
+                const int start = period * 360 + day * 15;
+                enter(page, period, day, QTime(0, 0).addSecs(start * 60).toString("HH:mm"),
+                      QTime(0, 0).addSecs((start + 15) * 60).toString("HH:mm"));
+            }
+        }
+        QSignalSpy changed(&page, &Page::projectChanged);
+        click(page, "CmdZeitHin");
+        QCOMPARE(MessageBox::shown().size(), 0);
+        QCOMPARE(changed.count(), 1);
+        for (int period = 0; period < 4; ++period) {
+            for (int day = 0; day < 7; ++day) {
+                const QString column = zoneStartColumn(day, period);
+                const QString sql = QStringLiteral("SELECT %1 FROM Zeitzonen WHERE Tname = 'Raster'").arg(column);
+                const int start = period * 360 + day * 15;
+                QCOMPARE(test::textValue(s.workCopy, sql.toUtf8().constData()),
+                         QTime(0, 0).addSecs(start * 60).toString("HH:mm:ss"));
+            }
+        }
+    }
+
+    void createLoadChangeDelete()
+    {
+        test::PageServices s;
+        ZonePage page(s.services);
+        page.pageShown();
+        auto* zones = page.findChild<QComboBox*>("CmbZeit");
+        QCOMPARE(zones->count(), 0);  // the always-zone is never offered
+        page.findChild<QLineEdit*>("TxtZeitBez")->setText("Werktag");
+        enter(page, 0, 0, "08:00", "12:00");
+        enter(page, 1, 0, "12:00", "24:00");
+        click(page, "CmdZeitHin");
+        QCOMPARE(zones->count(), 1);
+        QVERIFY(list(page, 0)->currentIndex() == 0 && list(page, 21)->currentIndex() == 0);
+
+        zones->setCurrentIndex(0);
+        emit zones->activated(0);
+        QCOMPARE(list(page, 0)->currentText(), QStringLiteral("08:00"));
+        QCOMPARE(list(page, 21)->currentText(), QStringLiteral("24:00"));
+        QVERIFY(!page.findChild<QPushButton*>("CmdZeitHin")->isEnabled());
+        QVERIFY(page.findChild<QPushButton*>("CmdZeitAend")->isEnabled());
+
+        enter(page, 2, 0, "11:45", "13:00");
+        click(page, "CmdZeitAend");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().first().text,
+                 QStringLiteral("Zeitraum 1 und 3 vom Montag dürfen sich nicht überschneiden!\r\nKorrigieren Sie bitte den Fehler!"));
+        QCOMPARE(test::textValue(s.workCopy, "SELECT MoSzeit3 FROM Zeitzonen WHERE Tname = 'Werktag'"), "11:11:11");
+
+        page.showZone("IMMER");
+        QCOMPARE(page.findChild<QLineEdit*>("TxtZeitBez")->text(), QStringLiteral("Immer"));
+        click(page, "CmdZeitEnt");
+        QVERIFY(MessageBox::shown().last().text.startsWith(QStringLiteral("Diese Zeitzone darf nicht gelöscht werden!")));
+
+        zones->setCurrentIndex(0);
+        emit zones->activated(0);
+        click(page, "CmdZeitEnt");
+        QCOMPARE(zones->count(), 0);
+        QCOMPARE(test::intValue(s.workCopy, "SELECT count(*) FROM Zeitzonen"), 1);
+    }
+
+    void screenshotOfAFilledZone()
+    {
+        test::PageServices s;
+        ZonePage page(s.services);
+        page.fillForProject();
+        page.findChild<QLineEdit*>("TxtZeitBez")->setText("Werktag");
+        for (int day = 0; day < 5; ++day) {
+            enter(page, 0, day, "07:00", "12:00");
+            enter(page, 1, day, "12:30", "17:45");
+        }
+        enter(page, 2, 4, "20:00", "24:00");
+        enter(page, 0, 5, "08:00", "13:00");
+        click(page, "CmdZeitHin");
+        auto* zones = page.findChild<QComboBox*>("CmbZeit");
+        emit zones->activated(0);
+        page.resize(page.sizeHint());
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(page.grab().save(QStringLiteral(VARNOX_BINARY_DIR "/screenshot-zones.png")));
+    }
+};
+
+QTEST_MAIN(TestZonePage)
+#include "tst_zonepage.moc"
