@@ -2,26 +2,32 @@
 
 #include "TempHome.h"
 #include "core/project/Database.h"
+#include "core/project/ProjectPaths.h"
 #include "core/project/ProjectTemplate.h"
 
 #include <SQLiteCpp/Statement.h>
 
+#include <QDir>
 #include <QString>
 #include <stdexcept>
 
 namespace varnox::test {
 
-// A fresh project file of the current layout in a temporary program folder,
-// with helpers to put rows in and read single values back.
+// A fresh project of the current layout in a temporary program folder, lying
+// where an open project's work copy lies, with helpers to put rows in and read
+// single values back.
 class ProjectFixture {
 public:
     ProjectFixture()
     {
-        if (!writeProjectTemplate(path()))
+        QDir().mkpath(ProgramFolder::projectsDir());
+        m_path = workCopyPath(workCopyName());
+        if (!writeProjectTemplate(m_path))
             throw std::runtime_error("cannot write the test project");
     }
 
-    QString path() const { return m_home.file(QStringLiteral("project.mdb")); }
+    static QString workCopyName() { return QStringLiteral("~hlvtest.tmp"); }
+    QString path() const { return m_path; }
     const TempHome& home() const { return m_home; }
 
     // Runs one statement with its values bound in order.
@@ -72,6 +78,7 @@ private:
     static void bindOne(SQLite::Statement& q, int i, int v) { q.bind(i, v); }
 
     TempHome m_home;
+    QString m_path;
 };
 
 }  // namespace varnox::test

@@ -1,0 +1,88 @@
+#include "ui/pages/PageLayout.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace varnox::PageLayout {
+namespace {
+
+template <typename W>
+W* named(QWidget* page, const char* objectName)
+{
+    auto* w = new W(page);
+    w->setObjectName(QLatin1String(objectName));
+    return w;
+}
+
+}  // namespace
+
+QLabel* titleLabel(QWidget* page)
+{
+    auto* label = new QLabel(page);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox* combo(QWidget* page, const char* objectName)
+{
+    auto* c = named<QComboBox>(page, objectName);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    c->setMinimumContentsLength(12);
+    return c;
+}
+
+QLineEdit* edit(QWidget* page, const char* objectName) { return named<QLineEdit>(page, objectName); }
+QPushButton* button(QWidget* page, const char* objectName) { return named<QPushButton>(page, objectName); }
+
+QListWidget* list(QWidget* page, const char* objectName)
+{
+    auto* l = named<QListWidget>(page, objectName);
+    l->setUniformItemSizes(true);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    return l;
+}
+
+void addRow(QGridLayout* grid, QWidget* label, QWidget* field)
+{
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    if (auto* text = qobject_cast<QLabel*>(label))
+        text->setBuddy(field);
+}
+
+void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, const QList<QPushButton*>& buttons,
+             QLayout* listColumn)
+{
+    auto* fieldColumn = new QVBoxLayout;
+    fieldColumn->addLayout(fields);
+    fieldColumn->addStretch();
+
+    auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->addSpacing(24);
+    for (QPushButton* b : buttons)
+        buttonColumn->addWidget(b);
+    buttonColumn->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(24);
+    body->addLayout(fieldColumn, 3);
+    body->addLayout(buttonColumn, 0);
+    body->addLayout(listColumn, 2);
+
+    auto* top = new QVBoxLayout(page);
+    for (QWidget* w : header)
+        top->addWidget(w);
+    top->addSpacing(8);
+    top->addLayout(body, 1);
+}
+
+}  // namespace varnox::PageLayout
