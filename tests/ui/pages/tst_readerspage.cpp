@@ -34,7 +34,15 @@ T* control(QWidget* root, const char* name)
 bool shown(QWidget* page, const char* name) { return control(page, name)->isVisibleTo(page); }
 bool enabled(QWidget* page, const char* name) { return control(page, name)->isEnabled(); }
 
-void click(QWidget* page, const char* name) { QTest::mouseClick(control(page, name), Qt::LeftButton); }
+// Clicks a control; option buttons and check boxes on their box, since only
+// the box and the caption take a click.
+void click(QWidget* page, const char* name)
+{
+    QWidget* target = control(page, name);
+    const auto* button = qobject_cast<QAbstractButton*>(target);
+    const bool box = button && button->isCheckable() && !qobject_cast<const QPushButton*>(button);
+    QTest::mouseClick(target, Qt::LeftButton, {}, box ? QPoint(6, target->height() / 2) : QPoint());
+}
 
 // A click that must bring up exactly one message box, answered with Ok.
 void clickExpectingMessage(QWidget* page, const char* name)
