@@ -34,7 +34,7 @@ QLabel* titleLabel(QWidget* page)
 QComboBox* combo(QWidget* page, const char* objectName)
 {
     auto* c = named<QComboBox>(page, objectName);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c->setMinimumContentsLength(12);
     return c;
 }
@@ -50,13 +50,24 @@ QListWidget* list(QWidget* page, const char* objectName)
     return l;
 }
 
-void addRow(QGridLayout* grid, QWidget* label, QWidget* field)
+QGridLayout* grid(QWidget* parent)
 {
-    const int row = grid->rowCount();
+    auto* g = new QGridLayout(parent);
+    g->setVerticalSpacing(8);
+    g->setHorizontalSpacing(12);
+    g->setColumnStretch(1, 1);
+    return g;
+}
+
+int addRow(QGridLayout* grid, QWidget* label, QWidget* field)
+{
+    // An empty grid still counts one row.
+    const int row = grid->count() == 0 ? 0 : grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
     if (auto* text = qobject_cast<QLabel*>(label))
         text->setBuddy(field);
+    return row;
 }
 
 void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, const QList<QPushButton*>& buttons,
@@ -64,18 +75,22 @@ void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, cons
 {
     auto* fieldColumn = new QVBoxLayout;
     fieldColumn->addLayout(fields);
-    fieldColumn->addStretch();
+    fieldColumn->addStretch(1);
 
     auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->setSpacing(8);
     buttonColumn->addSpacing(24);
     for (QPushButton* b : buttons)
         buttonColumn->addWidget(b);
-    buttonColumn->addStretch();
+    buttonColumn->addStretch(1);
 
+    // Spacing between the columns only: nested layouts take the spacing of
+    // their parent unless they have their own.
     auto* body = new QHBoxLayout;
-    body->setSpacing(24);
     body->addLayout(fieldColumn, 3);
+    body->addSpacing(24);
     body->addLayout(buttonColumn, 0);
+    body->addSpacing(24);
     body->addLayout(listColumn, 2);
 
     auto* top = new QVBoxLayout(page);

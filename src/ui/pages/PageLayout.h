@@ -24,8 +24,13 @@ QLineEdit* edit(QWidget* page, const char* objectName);
 QPushButton* button(QWidget* page, const char* objectName);
 QListWidget* list(QWidget* page, const char* objectName);
 
-// Appends a row of a label (or check box) and its field to a two-column grid.
-void addRow(QGridLayout* grid, QWidget* label, QWidget* field);
+// A grid of labels in column 0 and their fields in column 1, which takes
+// the width left over.
+QGridLayout* grid(QWidget* parent = nullptr);
+
+// Appends a row of a label (or check box) and its field to a grid; returns
+// the row.
+int addRow(QGridLayout* grid, QWidget* label, QWidget* field);
 
 void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, const QList<QPushButton*>& buttons,
              QLayout* listColumn);

@@ -77,7 +77,7 @@ void FunctionsPage::buildKindFrames()
     m_addressLabel = new QLabel(m_doorFrame);
     m_address = new QLabel(m_doorFrame);
     m_address->setObjectName(QStringLiteral("LblFktAs"));
-    auto* door = new QGridLayout(m_doorFrame);
+    auto* door = PageLayout::grid(m_doorFrame);
     PageLayout::addRow(door, m_readerLabel, m_reader);
     PageLayout::addRow(door, m_addressLabel, m_address);
 
@@ -89,9 +89,8 @@ void FunctionsPage::buildKindFrames()
     m_numberLabel = new QLabel(m_controlFrame);
     m_number = PageLayout::combo(m_controlFrame, FunctionField::controlNumber);
     m_number->setMaxVisibleItems(20);
-    auto* control = new QGridLayout(m_controlFrame);
-    PageLayout::addRow(control, m_serialLabel, m_serial);
-    control->addWidget(m_serialHint, 0, 2);
+    auto* control = PageLayout::grid(m_controlFrame);
+    control->addWidget(m_serialHint, PageLayout::addRow(control, m_serialLabel, m_serial), 2);
     PageLayout::addRow(control, m_numberLabel, m_number);
 
     m_freeFrame = frame(this, "FrFktFrei");
@@ -105,25 +104,22 @@ void FunctionsPage::buildKindFrames()
     acceptOnly(m_content, QStringLiteral("0-9A-Fa-f"));
     m_lengthHint = new QLabel(m_freeFrame);
     m_lengthHint->setObjectName(QStringLiteral("LblFktFreiLen"));
-    auto* free = new QGridLayout(m_freeFrame);
+    auto* free = PageLayout::grid(m_freeFrame);
     free->addWidget(m_short, 0, 0, 1, 3);
     free->addWidget(m_long, 1, 0, 1, 3);
-    PageLayout::addRow(free, m_contentLabel, m_content);
-    free->addWidget(m_lengthHint, 2, 2);
+    free->addWidget(m_lengthHint, PageLayout::addRow(free, m_contentLabel, m_content), 2);
 }
 
 void FunctionsPage::buildLayout()
 {
-    auto* fields = new QGridLayout;
-    PageLayout::addRow(fields, m_nameLabel, m_name);
-    fields->addWidget(m_nameHint, 0, 2);
+    auto* fields = PageLayout::grid();
+    fields->addWidget(m_nameHint, PageLayout::addRow(fields, m_nameLabel, m_name), 2);
     PageLayout::addRow(fields, m_busLabel, m_busLine);
     auto* kinds = new QVBoxLayout(m_kindFrame);
     for (QRadioButton* kind : {m_doorOpener, m_control, m_free})
         kinds->addWidget(kind);
     for (QGroupBox* box : {m_kindFrame, m_doorFrame, m_controlFrame, m_freeFrame})
         fields->addWidget(box, fields->rowCount(), 0, 1, 3);
-    fields->setColumnStretch(1, 1);
 
     auto* count = new QHBoxLayout;
     count->addWidget(m_countLabel);

@@ -74,7 +74,7 @@ void ReadersPage::buildControls()
 
 void ReadersPage::buildLayout()
 {
-    auto* fields = new QGridLayout;
+    auto* fields = PageLayout::grid();
     PageLayout::addRow(fields, m_typeLabel, m_type);
     PageLayout::addRow(fields, m_nameLabel, m_name);
     PageLayout::addRow(fields, m_serialLabel, m_serialEdit);
