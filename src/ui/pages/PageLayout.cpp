@@ -70,6 +70,21 @@ int addRow(QGridLayout* grid, QWidget* label, QWidget* field)
     return row;
 }
 
+QLayout* listColumn(QLabel* caption, QListWidget* list, QLabel* countLabel, QLabel* count, QWidget* below)
+{
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(countLabel);
+    countRow->addWidget(count);
+    countRow->addStretch();
+    auto* column = new QVBoxLayout;
+    column->addWidget(caption);
+    column->addWidget(list, 1);
+    column->addLayout(countRow);
+    if (below)
+        column->addWidget(below);
+    return column;
+}
+
 void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, const QList<QPushButton*>& buttons,
              QLayout* listColumn)
 {

@@ -32,6 +32,10 @@ QGridLayout* grid(QWidget* parent = nullptr);
 // the row.
 int addRow(QGridLayout* grid, QWidget* label, QWidget* field);
 
+// The right-hand column: the list's caption, the list, and "Anzahl:" with the
+// count, followed by `below` when given.
+QLayout* listColumn(QLabel* caption, QListWidget* list, QLabel* countLabel, QLabel* count, QWidget* below = nullptr);
+
 void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, const QList<QPushButton*>& buttons,
              QLayout* listColumn);
 

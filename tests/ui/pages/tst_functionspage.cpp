@@ -1,4 +1,5 @@
 #include "PageServices.h"
+#include "WidgetDriver.h"
 #include "core/lang/Texts.h"
 #include "ui/common/MessageBox.h"
 #include "ui/pages/functions/FunctionsPage.h"
@@ -17,30 +18,7 @@
 
 using namespace varnox;
 
-namespace {
-
-template <typename T = QWidget>
-T* control(QWidget* root, const char* name)
-{
-    T* found = root->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-bool shown(QWidget* page, const char* name) { return control(page, name)->isVisibleTo(page); }
-bool enabled(QWidget* page, const char* name) { return control(page, name)->isEnabled(); }
-// Clicks a control; option buttons and check boxes on their box, since only
-// the box and the caption take a click.
-void click(QWidget* page, const char* name)
-{
-    QWidget* target = control(page, name);
-    const auto* button = qobject_cast<QAbstractButton*>(target);
-    const bool box = button && button->isCheckable() && !qobject_cast<const QPushButton*>(button);
-    QTest::mouseClick(target, Qt::LeftButton, {}, box ? QPoint(6, target->height() / 2) : QPoint());
-}
-
-}  // namespace
+using namespace varnox::test;
 
 class TestFunctionsPage : public QObject {
     Q_OBJECT
@@ -51,21 +29,12 @@ class TestFunctionsPage : public QObject {
     QWidget* page() { return m_page.get(); }
     QListWidget* list() { return control<QListWidget>(page(), "ListViewFkt"); }
     QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
-    QString lastTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }
 
-    void clickItem(const QString& text, bool expectMessage = false)
+    void showItem(const QString& text, bool expectMessage = false)
     {
         if (expectMessage)
             MessageBox::queueAnswer(Answer::Ok);
-        const QList<QListWidgetItem*> items = list()->findItems(text, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(items.first()).center());
-    }
-
-    void clickExpectingMessage(const char* name)
-    {
-        MessageBox::queueAnswer(Answer::Ok);
-        click(page(), name);
+        clickItem(page(), "ListViewFkt", text);
     }
 
 private slots:
@@ -85,11 +54,7 @@ private slots:
         m_env->project.addFunction(QStringLiteral("Verwaist"), 0, QStringLiteral("1120"), 2);
         m_env->project.addFunction(QStringLiteral("Kaputt"), 2, QStringLiteral("ABC"), 1);
         m_page = std::make_unique<FunctionsPage>(m_env->services);
-        m_page->resize(1000, 620);
-        m_page->show();
-        QApplication::setActiveWindow(m_page.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
-        MessageBox::clearShown();
+        QVERIFY(showActive(m_page.get()));
         m_page->pageShown();
     }
 
@@ -162,20 +127,20 @@ private slots:
         control<QLineEdit>(page(), "TxtFktName")->setText(QStringLiteral("Neu"));
         control<QComboBox>(page(), "CmbFktCom")->setCurrentIndex(1);
         click(page(), "OptFktToe");
-        clickExpectingMessage("CmdFktnHin");
+        clickExpectingMessage(page(), "CmdFktnHin");
         QCOMPARE(focused(), QStringLiteral("CmbFktnToe"));
         click(page(), "OptFktFrei");
         click(page(), "OptFktFreiL");
         QTest::keyClicks(control(page(), "TxtFktInhalt"), "1234567");
-        clickExpectingMessage("CmdFktnHin");
-        QCOMPARE(lastTitle(), QStringLiteral("Falsche Protokolllänge"));
+        clickExpectingMessage(page(), "CmdFktnHin");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Falsche Protokolllänge"));
         QCOMPARE(focused(), QStringLiteral("TxtFktInhalt"));
         QCOMPARE(control<QLineEdit>(page(), "TxtFktInhalt")->selectedText(), QStringLiteral("1234567"));
         control<QLineEdit>(page(), "TxtFktName")->setText(QStringLiteral("Licht"));
         QTest::keyClick(control(page(), "TxtFktInhalt"), Qt::Key_End);
         QTest::keyClicks(control(page(), "TxtFktInhalt"), "8");
-        clickExpectingMessage("CmdFktnHin");
-        QCOMPARE(lastTitle(), QStringLiteral("Datenbankfehler"));
+        clickExpectingMessage(page(), "CmdFktnHin");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Datenbankfehler"));
         QCOMPARE(focused(), QStringLiteral("TxtFktName"));
         QCOMPARE(list()->count(), 4);
     }
@@ -195,7 +160,7 @@ private slots:
         QCOMPARE(m_env->project.value("SELECT Protokoll || '@' || BusID FROM Funktionen WHERE Fname = 'Steuer'"),
                  QStringLiteral("6F423FC8@16"));
 
-        clickItem(QStringLiteral("Tor öffnen"));
+        showItem(QStringLiteral("Tor öffnen"));
         QCOMPARE(m_page->state(), FunctionsPage::State::Edit);
         QVERIFY(!enabled(page(), "CmdFktnHin") && enabled(page(), "CmdFktnAend"));
         QVERIFY(shown(page(), "FrFktToe"));
@@ -207,7 +172,7 @@ private slots:
         QCOMPARE(changed.count(), 2);
         QCOMPARE(m_env->project.value("SELECT Protokoll FROM Funktionen WHERE Fname = 'Tor öffnen'"), QStringLiteral("1105"));
 
-        clickItem(QStringLiteral("Licht"));
+        showItem(QStringLiteral("Licht"));
         QCOMPARE(control<QLineEdit>(page(), "TxtFktSn")->text(), QStringLiteral("123456"));
         QCOMPARE(control<QComboBox>(page(), "CmbFktStFkt")->currentIndex(), 2);
         click(page(), "CmdFktnEnt");
@@ -218,14 +183,14 @@ private slots:
 
     void brokenFunctionsAreShownWithTheirWarning()
     {
-        clickItem(QStringLiteral("Verwaist"), true);
-        QCOMPARE(lastTitle(), QStringLiteral("Datenbankfehler - fehlender Leser"));
+        showItem(QStringLiteral("Verwaist"), true);
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Datenbankfehler - fehlender Leser"));
         QCOMPARE(m_page->state(), FunctionsPage::State::Edit);
         QCOMPARE(control<QComboBox>(page(), "CmbFktnToe")->count(), 2);
         QCOMPARE(control<QComboBox>(page(), "CmbFktnToe")->currentIndex(), -1);
 
-        clickItem(QStringLiteral("Kaputt"), true);
-        QCOMPARE(lastTitle(), QStringLiteral("Fehlerhafter Eintrag"));
+        showItem(QStringLiteral("Kaputt"), true);
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Fehlerhafter Eintrag"));
         QVERIFY(shown(page(), "FrFktFrei"));
         QVERIFY(control<QRadioButton>(page(), "OptFktFreiV")->isChecked());
         QCOMPARE(control<QLineEdit>(page(), "TxtFktInhalt")->text(), QStringLiteral("ABC"));

@@ -2,6 +2,7 @@
 // every interface language, into screenshots/ of the build folder, so that
 // their layout can be looked at after each change.
 #include "PageServices.h"
+#include "WidgetDriver.h"
 #include "core/lang/Texts.h"
 #include "ui/common/MessageBox.h"
 #include "ui/pages/functions/FunctionsPage.h"
@@ -14,19 +15,11 @@
 #include <QTest>
 
 using namespace varnox;
+using varnox::test::clickItem;
 
 namespace {
 
 const QString kFolder = QStringLiteral(VARNOX_BINARY_DIR "/screenshots");
-
-void clickItem(QWidget* page, const char* listName, const QString& text)
-{
-    auto* list = page->findChild<QListWidget*>(QLatin1String(listName));
-    QVERIFY(list);
-    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-}
 
 void save(QWidget* widget, const QString& name)
 {

@@ -1,4 +1,5 @@
 #include "PageServices.h"
+#include "WidgetDriver.h"
 #include "core/lang/Texts.h"
 #include "ui/common/MessageBox.h"
 #include "ui/pages/readers/ReadersPage.h"
@@ -20,46 +21,7 @@
 
 using namespace varnox;
 
-namespace {
-
-template <typename T = QWidget>
-T* control(QWidget* root, const char* name)
-{
-    T* found = root->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-bool shown(QWidget* page, const char* name) { return control(page, name)->isVisibleTo(page); }
-bool enabled(QWidget* page, const char* name) { return control(page, name)->isEnabled(); }
-
-// Clicks a control; option buttons and check boxes on their box, since only
-// the box and the caption take a click.
-void click(QWidget* page, const char* name)
-{
-    QWidget* target = control(page, name);
-    const auto* button = qobject_cast<QAbstractButton*>(target);
-    const bool box = button && button->isCheckable() && !qobject_cast<const QPushButton*>(button);
-    QTest::mouseClick(target, Qt::LeftButton, {}, box ? QPoint(6, target->height() / 2) : QPoint());
-}
-
-// A click that must bring up exactly one message box, answered with Ok.
-void clickExpectingMessage(QWidget* page, const char* name)
-{
-    MessageBox::queueAnswer(Answer::Ok);
-    click(page, name);
-    QCOMPARE(MessageBox::queuedAnswers(), 0);
-}
-
-void clickItem(QListWidget* list, const QString& text)
-{
-    const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
-}
-
-}  // namespace
+using namespace varnox::test;
 
 class TestReadersPage : public QObject {
     Q_OBJECT
@@ -69,7 +31,6 @@ class TestReadersPage : public QObject {
 
     QWidget* page() { return m_page.get(); }
     QListWidget* list() { return control<QListWidget>(page(), "ListViewLes"); }
-    QString lastTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }
     QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
     void fillNewReader(const QString& name, const QString& serial, int bus, bool decentral)
@@ -97,11 +58,7 @@ private slots:
         m_env->project.addReader(QStringLiteral("Eingang"), QStringLiteral("100"), 1, 5);
         m_env->project.addReader(QStringLiteral("Lager"), QStringLiteral("200"), 1, 7, false, 10);
         m_page = std::make_unique<ReadersPage>(m_env->services);
-        m_page->resize(1000, 620);
-        m_page->show();
-        QApplication::setActiveWindow(m_page.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_page.get()));
-        MessageBox::clearShown();
+        QVERIFY(showActive(m_page.get()));
         m_page->pageShown();
     }
 
@@ -177,19 +134,19 @@ private slots:
     {
         control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(0);
         clickExpectingMessage(page(), "CmdLesHin");
-        QCOMPARE(lastTitle(), QStringLiteral("Bezeichnung fehlt"));
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Bezeichnung fehlt"));
         QCOMPARE(focused(), QStringLiteral("TxtLesName"));
 
         fillNewReader(QStringLiteral("Tor"), QStringLiteral("1000000"), 0, false);
         clickExpectingMessage(page(), "CmdLesHin");
-        QCOMPARE(lastTitle(), QStringLiteral("Fehler"));
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Fehler"));
         QCOMPARE(focused(), QStringLiteral("TxtLesSn"));
         QCOMPARE(control<QLineEdit>(page(), "TxtLesSn")->selectedText(), QStringLiteral("1000000"));
 
         control<QLineEdit>(page(), "TxtLesSn")->setText(QStringLiteral("7"));
         click(page(), "OptLesMods");
         clickExpectingMessage(page(), "CmdLesHin");
-        QCOMPARE(lastTitle(), QStringLiteral("Funktion fehlt"));
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Funktion fehlt"));
         QCOMPARE(focused(), QStringLiteral("CmbLesFkt"));
         QCOMPARE(list()->count(), 2);
     }
@@ -213,7 +170,7 @@ private slots:
 
     void editStateLocksIdentityAndOffersTheOwnAddress()
     {
-        clickItem(list(), QStringLiteral("Eingang"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
         QCOMPARE(m_page->state(), ReadersPage::State::Edit);
         QVERIFY(!enabled(page(), "CmbLesTyp") && !enabled(page(), "CmbLesCom"));
         QVERIFY(control<QLineEdit>(page(), "TxtLesSn")->isReadOnly());
@@ -242,15 +199,15 @@ private slots:
 
     void changesAndTheirRefusalsThroughThePage()
     {
-        clickItem(list(), QStringLiteral("Lager"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Lager"));
         QVERIFY(control<QRadioButton>(page(), "OptLesMods")->isChecked());
         QCOMPARE(control<QComboBox>(page(), "CmbLesFkt")->currentIndex(), 0);
         click(page(), "OptLesModz");
         clickExpectingMessage(page(), "CmdLesAend");
-        QCOMPARE(lastTitle(), QStringLiteral("Nicht möglich!"));
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Nicht möglich!"));
         QCOMPARE(m_page->state(), ReadersPage::State::Edit);
 
-        clickItem(list(), QStringLiteral("Eingang"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
         control<QLineEdit>(page(), "TxtLesName")->clear();
         clickExpectingMessage(page(), "CmdLesAend");
         QCOMPARE(focused(), QStringLiteral("TxtLesName"));
@@ -261,17 +218,17 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QVERIFY(!list()->findItems(QStringLiteral("Haupteingang"), Qt::MatchExactly).isEmpty());
 
-        clickItem(list(), QStringLiteral("Haupteingang"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Haupteingang"));
         click(page(), "CheckLesSnNeu");
         QTest::keyClicks(control(page(), "TxtLesSnNeu"), "200");
         clickExpectingMessage(page(), "CmdLesAend");
-        QCOMPARE(lastTitle(), QStringLiteral("Datenbankfehler"));
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Datenbankfehler"));
         control<QLineEdit>(page(), "TxtLesSnNeu")->setText(QStringLiteral("300"));
         click(page(), "CmdLesAend");
         QCOMPARE(changed.count(), 2);
         QCOMPARE(m_env->project.value("SELECT Seriennr FROM Leser WHERE Lname = 'Haupteingang'"), QStringLiteral("300"));
 
-        clickItem(list(), QStringLiteral("Haupteingang"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Haupteingang"));
         click(page(), "CmdLesEnt");
         QCOMPARE(changed.count(), 3);
         QCOMPARE(list()->count(), 1);
@@ -279,7 +236,7 @@ private slots:
 
     void extendedSettingsDialog()
     {
-        clickItem(list(), QStringLiteral("Eingang"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
         QTimer::singleShot(0, this, [] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);

@@ -8,6 +8,7 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
+#include "ui/pages/ListFill.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -89,17 +90,11 @@ void FunctionsPage::clearPage()
 void FunctionsPage::reloadList()
 {
     beginListLoad();
-    m_list->clear();
     QStringList names;
     const Outcome outcome = services().session.workCopyName.isEmpty() ? Outcome::ok() : FunctionOperations(projectPath()).list(names);
-    m_list->setUpdatesEnabled(false);
-    const int rows = int(names.size());
-    for (int row = 0; row < rows; ++row) {
-        m_list->addItem(names[row]);
-        listLoadStep(row + 1, rows);
-    }
-    m_list->setUpdatesEnabled(true);
-    m_count->setText(QString::number(rows));
+    fillList<QString>(
+        m_list, m_count, names, [](const QString& name) { return new QListWidgetItem(name); },
+        [this](int row, int rows) { listLoadStep(row, rows); });
     endListLoad();
     MessageBox::showOutcome(this, outcome);
 }

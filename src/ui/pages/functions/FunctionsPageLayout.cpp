@@ -121,14 +121,7 @@ void FunctionsPage::buildLayout()
     for (QGroupBox* box : {m_kindFrame, m_doorFrame, m_controlFrame, m_freeFrame})
         fields->addWidget(box, fields->rowCount(), 0, 1, 3);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(m_countLabel);
-    count->addWidget(m_count);
-    count->addStretch();
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(m_listLabel);
-    listColumn->addWidget(m_list, 1);
-    listColumn->addLayout(count);
+    QLayout* listColumn = PageLayout::listColumn(m_listLabel, m_list, m_countLabel, m_count);
     PageLayout::arrange(this, {m_title, m_description}, fields, {m_newButton, m_addButton, m_changeButton, m_removeButton},
                         listColumn);
 }

@@ -7,6 +7,7 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
+#include "ui/pages/ListFill.h"
 #include "ui/pages/readers/ReaderSettingsDialog.h"
 
 #include <QButtonGroup>
@@ -78,19 +79,17 @@ void ReadersPage::clearPage()
 void ReadersPage::reloadList()
 {
     beginListLoad();
-    m_list->clear();
     QList<ReaderListEntry> entries;
     const Outcome outcome = services().session.workCopyName.isEmpty() ? Outcome::ok() : ReaderQueries(projectPath()).list(entries);
-    m_list->setUpdatesEnabled(false);
-    const int rows = int(entries.size());
-    for (int row = 0; row < rows; ++row) {
-        auto* item = new QListWidgetItem(entries[row].name, m_list);
-        if (!entries[row].central)
-            item->setForeground(QColor(255, 0, 0));
-        listLoadStep(row + 1, rows);
-    }
-    m_list->setUpdatesEnabled(true);
-    m_count->setText(QString::number(rows));
+    fillList<ReaderListEntry>(
+        m_list, m_count, entries,
+        [](const ReaderListEntry& entry) {
+            auto* item = new QListWidgetItem(entry.name);
+            if (!entry.central)
+                item->setForeground(QColor(255, 0, 0));
+            return item;
+        },
+        [this](int row, int rows) { listLoadStep(row, rows); });
     endListLoad();
     MessageBox::showOutcome(this, outcome);
 }

@@ -91,15 +91,7 @@ void ReadersPage::buildLayout()
     PageLayout::addRow(fields, m_timeLabel, m_timeRecording);
     fields->addWidget(m_settingsButton, fields->rowCount(), 0, 1, 1, Qt::AlignLeft);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(m_countLabel);
-    count->addWidget(m_count);
-    count->addStretch();
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(m_listLabel);
-    listColumn->addWidget(m_list, 1);
-    listColumn->addLayout(count);
-    listColumn->addWidget(m_legend);
+    QLayout* listColumn = PageLayout::listColumn(m_listLabel, m_list, m_countLabel, m_count, m_legend);
     PageLayout::arrange(this, {m_title}, fields, {m_newButton, m_addButton, m_changeButton, m_removeButton}, listColumn);
 }
 
