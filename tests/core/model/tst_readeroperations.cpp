@@ -193,6 +193,20 @@ private slots:
         QCOMPARE(ops.change(QStringLiteral("99"), f).message().text, QStringLiteral("Der zu ändernde Leser wurde nicht gefunden!"));
     }
 
+    // A serial number stored with leading zeros by an older program names the
+    // reader in access profiles as it stands; a change must not rewrite it.
+    void changeKeepsTheStoredSerialNumberAsItStands()
+    {
+        test::ProjectFixture p;
+        p.addReader(QStringLiteral("Alt"), QStringLiteral("007"), 1, 1);
+        p.linkToProfile(QStringLiteral("007"));
+        ReaderForm f = formOf(loaded(p, QStringLiteral("Alt")));
+        f.name = QStringLiteral("Alt umbenannt");
+        QVERIFY(ReaderOperations(p.path()).change(QStringLiteral("007"), f));
+        QCOMPARE(p.value("SELECT Seriennr FROM Leser"), QStringLiteral("007"));
+        QCOMPARE(p.value("SELECT count(*) FROM Leser, Zuleser WHERE Seriennr = Leser"), QStringLiteral("1"));
+    }
+
     void centralReaderMaySwitchToDecentral()
     {
         test::ProjectFixture p;
