@@ -208,10 +208,6 @@ private slots:
         QCOMPARE(m_page->state(), ReadersPage::State::Edit);
 
         clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
-        control<QLineEdit>(page(), "TxtLesName")->clear();
-        clickExpectingMessage(page(), "CmdLesAend");
-        QCOMPARE(focused(), QStringLiteral("TxtLesName"));
-
         QSignalSpy changed(m_page.get(), &Page::projectChanged);
         control<QLineEdit>(page(), "TxtLesName")->setText(QStringLiteral("Haupteingang"));
         click(page(), "CmdLesAend");
