@@ -1,0 +1,240 @@
+#include "core/model/ReaderOperations.h"
+
+#include "core/lang/Texts.h"
+#include "core/model/BusLineList.h"
+#include "core/model/FunctionProtocol.h"
+#include "core/model/ReaderMessages.h"
+#include "core/model/ReaderQueries.h"
+#include "core/model/SerialNumber.h"
+#include "core/project/Database.h"
+#include "core/project/DbError.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+namespace varnox {
+namespace {
+
+Message missing(const QString& text, const QString& title, const char* field)
+{
+    return Message{text, title, MessageIcon::Exclamation, QString::fromLatin1(field), false};
+}
+
+Message missingName()
+{
+    return missing(GetText(427, "Geben Sie dem Leser eine Bezeichnung!"), GetText(320, "Bezeichnung fehlt"), ReaderField::name);
+}
+
+Message missingAddress()
+{
+    return missing(GetText(428, "Es muss eine AS-Adresse zugewiesen werden!"), GetText(429, "AS-Adresse fehlt"), ReaderField::address);
+}
+
+Message missingFunction()
+{
+    return missing(GetText(439, "Geben Sie eine Funktion an!"), GetText(440, "Funktion fehlt"), ReaderField::function);
+}
+
+Message missingSerial(const char* field)
+{
+    return missing(GetText(446, "Geben Sie dem Leser eine Seriennummer!"), GetText(329, "Seriennummer fehlt"), field);
+}
+
+bool functionMissing(const ReaderForm& form)
+{
+    return form.mode == ReaderMode::Decentral && form.function < 0;
+}
+
+// The row the page's entries describe; what the page does not edit comes
+// from `base`.
+Reader fromForm(const ReaderForm& form, Reader base)
+{
+    base.name = form.name;
+    if (const int line = BusLineList::lineAt(form.busPosition); line > 0)
+        base.busLine = line;
+    base.address = form.address;
+    base.central = form.mode != ReaderMode::Decentral;
+    base.function = base.central ? 0 : form.function + 1;
+    base.settings = form.settings;
+    base.timeRecording = form.timeRecording;
+    return base;
+}
+
+void bindSettings(SQLite::Statement& q, int first, const Reader& r)
+{
+    q.bind(first, r.settings.rsz);
+    q.bind(first + 1, int(r.settings.progSp));
+    q.bind(first + 2, int(r.settings.toe));
+    q.bind(first + 3, int(r.settings.akustik));
+}
+
+bool linkedToProfile(Database& db, const QString& serial)
+{
+    SQLite::Statement q(db.sql(), "SELECT 1 FROM Zuleser WHERE Leser = ? LIMIT 1");
+    q.bind(1, serial.toStdString());
+    return q.executeStep();
+}
+
+// Door-opener functions name their reader by bus line and address, so they
+// follow the reader to its new address.
+void moveDoorOpeners(Database& db, int busLine, int oldAddress, int newAddress)
+{
+    SQLite::Statement q(db.sql(), "UPDATE Funktionen SET Protokoll = ? WHERE FTyp = 0 AND BusID = ? AND Protokoll = ?");
+    q.bind(1, FunctionProtocol::doorOpener(newAddress).toStdString());
+    q.bind(2, busLine);
+    q.bind(3, FunctionProtocol::doorOpener(oldAddress).toStdString());
+    q.exec();
+}
+
+}  // namespace
+
+std::optional<Message> ReaderOperations::checkNew(const ReaderForm& form)
+{
+    if (form.type < 0 || form.type >= kReaderTypeCount)
+        return missing(GetText(1027, "Es muss ein Typ für den Leser ausgewählt werden!"), GetText(1028, "Typ fehlt"),
+                       ReaderField::type);
+    if (form.name.trimmed().isEmpty())
+        return missingName();
+    if (auto m = SerialNumber::check(form.serial, missingSerial(ReaderField::serial), QString::fromLatin1(ReaderField::serial)))
+        return m;
+    if (BusLineList::lineAt(form.busPosition) < 0)
+        return missing(GetText(447, "Es muss ein HLV:BUS ausgewählt werden!"), GetText(448, "HLV:BUS fehlt"), ReaderField::busLine);
+    if (form.address < 0)
+        return missingAddress();
+    if (form.mode == ReaderMode::None)
+        return missing(GetText(449, "Sie müssen für den Leser einen Modus angeben!"), GetText(450, "Modus fehlt"),
+                       ReaderField::central);
+    if (functionMissing(form))
+        return missingFunction();
+    return std::nullopt;
+}
+
+std::optional<Message> ReaderOperations::checkChange(const Reader& stored, const ReaderForm& form)
+{
+    if (form.name.trimmed().isEmpty())
+        return missingName();
+    if (form.address < 0)
+        return missingAddress();
+    if (form.mode == ReaderMode::Decentral && stored.keyCount > kMaxDecentralKeys)
+        return ReaderMessages::tooManyKeysForDecentral();
+    if (form.mode != ReaderMode::Decentral && !stored.central)
+        return ReaderMessages::cannotBecomeCentral();
+    if (functionMissing(form))
+        return missingFunction();
+    return std::nullopt;
+}
+
+bool ReaderOperations::needsTransfer(const Reader& stored, const Reader& changed)
+{
+    return stored.modify || stored.address != changed.address || stored.function != changed.function
+        || stored.settings != changed.settings || stored.central != changed.central;
+}
+
+Outcome ReaderOperations::create(const ReaderForm& form) const
+{
+    if (auto m = checkNew(form))
+        return Outcome::fail(*m);
+    Reader r = fromForm(form, Reader());
+    r.type = form.type;
+    r.serial = SerialNumber::normalized(form.serial);
+    r.name = form.name.trimmed();
+    r.keyCount = 0;
+    r.modify = true;
+    try {
+        Database db(m_path);
+        SQLite::Statement q(db.sql(),
+                            "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
+                            "RSZ, ProgSp, TOE, Akustik, Modify, Zeiterfassung) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, ?, 1, ?)");
+        q.bind(1, r.type);
+        q.bind(2, r.serial.toStdString());
+        q.bind(3, r.name.toStdString());
+        q.bind(4, r.busLine);
+        q.bind(5, r.address);
+        q.bind(6, int(r.central));
+        q.bind(7, r.function);
+        bindSettings(q, 8, r);
+        q.bind(12, r.timeRecording);
+        q.exec();
+    } catch (const std::exception& e) {
+        return Outcome::fail(ReaderMessages::writeRefused(toDbError(e)));
+    }
+    return Outcome::ok();
+}
+
+Outcome ReaderOperations::change(const QString& serial, const ReaderForm& form) const
+{
+    try {
+        Database db(m_path);
+        const std::optional<Reader> stored = ReaderQueries::bySerial(db, serial);
+        if (!stored)
+            throw DbRefusal(DbErrorKind::NoCurrentRow);
+        if (auto m = checkChange(*stored, form))
+            return Outcome::fail(*m);
+        Reader changed = fromForm(form, *stored);
+        changed.name = form.name.trimmed();
+        changed.modify = needsTransfer(*stored, changed);
+
+        SQLite::Transaction transaction(db.sql());
+        SQLite::Statement q(db.sql(),
+                            "UPDATE Leser SET Lname = ?, BusID = ?, AS_adr = ?, Zmodus = ?, Funktion = ?, RSZ = ?, "
+                            "ProgSp = ?, TOE = ?, Akustik = ?, Modify = ?, Zeiterfassung = ? WHERE Seriennr = ?");
+        q.bind(1, changed.name.toStdString());
+        q.bind(2, changed.busLine);
+        q.bind(3, changed.address);
+        q.bind(4, int(changed.central));
+        q.bind(5, changed.function);
+        bindSettings(q, 6, changed);
+        q.bind(10, int(changed.modify));
+        q.bind(11, changed.timeRecording);
+        q.bind(12, serial.toStdString());
+        q.exec();
+        if (changed.address != stored->address)
+            moveDoorOpeners(db, stored->busLine, stored->address, changed.address);
+        transaction.commit();
+    } catch (const std::exception& e) {
+        return Outcome::fail(ReaderMessages::writeRefused(toDbError(e)));
+    }
+    return Outcome::ok();
+}
+
+Outcome ReaderOperations::changeSerial(const QString& serial, const QString& newSerial) const
+{
+    const QString field = QString::fromLatin1(ReaderField::newSerial);
+    if (auto m = SerialNumber::check(newSerial, missingSerial(ReaderField::newSerial), field))
+        return Outcome::fail(*m);
+    const QString normalized = SerialNumber::normalized(newSerial);
+    try {
+        Database db(m_path);
+        if (!ReaderQueries::bySerial(db, serial))
+            throw DbRefusal(DbErrorKind::NoCurrentRow);
+        // Access profiles name the reader by its serial number.
+        if (normalized != serial && linkedToProfile(db, serial))
+            throw DbRefusal(DbErrorKind::StillReferenced);
+        SQLite::Statement q(db.sql(), "UPDATE Leser SET Seriennr = ?, Modify = 1 WHERE Seriennr = ?");
+        q.bind(1, normalized.toStdString());
+        q.bind(2, serial.toStdString());
+        q.exec();
+    } catch (const std::exception& e) {
+        return Outcome::fail(ReaderMessages::writeRefused(toDbError(e)));
+    }
+    return Outcome::ok();
+}
+
+Outcome ReaderOperations::remove(const QString& serial) const
+{
+    try {
+        Database db(m_path);
+        if (!ReaderQueries::bySerial(db, serial))
+            throw DbRefusal(DbErrorKind::NoCurrentRow);
+        if (linkedToProfile(db, serial))
+            throw DbRefusal(DbErrorKind::StillReferenced);
+        SQLite::Statement q(db.sql(), "DELETE FROM Leser WHERE Seriennr = ?");
+        q.bind(1, serial.toStdString());
+        q.exec();
+    } catch (const std::exception& e) {
+        return Outcome::fail(ReaderMessages::deleteRefused(toDbError(e)));
+    }
+    return Outcome::ok();
+}
+
+}  // namespace varnox

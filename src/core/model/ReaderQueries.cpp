@@ -1,0 +1,165 @@
+#include "core/model/ReaderQueries.h"
+
+#include "core/model/ReaderMessages.h"
+#include "core/project/Database.h"
+#include "core/project/DbError.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include <bitset>
+
+namespace varnox {
+namespace {
+
+QString text(SQLite::Statement& q, const char* column)
+{
+    return QString::fromStdString(q.getColumn(column).getString());
+}
+
+int integer(SQLite::Statement& q, const char* column, int whenEmpty)
+{
+    const SQLite::Column c = q.getColumn(column);
+    return c.isNull() ? whenEmpty : c.getInt();
+}
+
+bool yes(SQLite::Statement& q, const char* column) { return q.getColumn(column).getInt() != 0; }
+
+Reader readRow(SQLite::Statement& q)
+{
+    Reader r;
+    r.type = integer(q, "Typ", -1);
+    r.serial = text(q, "Seriennr");
+    r.name = text(q, "Lname");
+    r.busLine = integer(q, "BusID", 0);
+    r.address = integer(q, "AS_adr", 0);
+    r.central = yes(q, "Zmodus");
+    r.function = integer(q, "Funktion", 0);
+    r.keyCount = integer(q, "Sanzahl", 0);
+    r.settings.rsz = integer(q, "RSZ", 0);
+    r.settings.progSp = yes(q, "ProgSp");
+    r.settings.toe = yes(q, "TOE");
+    r.settings.akustik = yes(q, "Akustik");
+    r.modify = yes(q, "Modify");
+    r.timeRecording = integer(q, "Zeiterfassung", 0);
+    return r;
+}
+
+std::optional<Reader> firstRow(SQLite::Statement& q)
+{
+    if (!q.executeStep())
+        return std::nullopt;
+    return readRow(q);
+}
+
+// Runs `read` on a fresh connection; a database error becomes the shared report.
+template <typename Read>
+Outcome reading(const QString& path, Read read)
+{
+    try {
+        Database db(path, Database::Access::ReadOnly);
+        return read(db);
+    } catch (const std::exception& e) {
+        return Outcome::fail(databaseErrorMessage(toDbError(e)));
+    }
+}
+
+}  // namespace
+
+std::optional<Reader> ReaderQueries::bySerial(Database& db, const QString& serial)
+{
+    SQLite::Statement q(db.sql(), "SELECT * FROM Leser WHERE Seriennr = ?");
+    q.bind(1, serial.toStdString());
+    return firstRow(q);
+}
+
+std::optional<Reader> ReaderQueries::byName(Database& db, const QString& name)
+{
+    SQLite::Statement q(db.sql(), "SELECT * FROM Leser WHERE Lname = ?");
+    q.bind(1, name.toStdString());
+    return firstRow(q);
+}
+
+QStringList ReaderQueries::namesOnLine(Database& db, int busLine)
+{
+    QStringList names;
+    SQLite::Statement q(db.sql(), "SELECT Lname FROM Leser WHERE BusID = ? ORDER BY rowid");
+    q.bind(1, busLine);
+    while (q.executeStep())
+        names.append(QString::fromStdString(q.getColumn(0).getString()));
+    return names;
+}
+
+QString ReaderQueries::nameAt(Database& db, int busLine, int address)
+{
+    SQLite::Statement q(db.sql(), "SELECT Lname FROM Leser WHERE BusID = ? AND AS_adr = ?");
+    q.bind(1, busLine);
+    q.bind(2, address);
+    return q.executeStep() ? QString::fromStdString(q.getColumn(0).getString()) : QString();
+}
+
+Outcome ReaderQueries::freeAddresses(int busLine, int ownAddress, QList<int>& out) const
+{
+    out.clear();
+    return reading(m_path, [&](Database& db) {
+        std::bitset<kAddressCount> used;
+        SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE BusID = ?");
+        q.bind(1, busLine);
+        while (q.executeStep()) {
+            const int address = q.getColumn(0).getInt();
+            if (address >= 0 && address < kAddressCount)
+                used.set(address);
+        }
+        if (ownAddress >= 0 && ownAddress < kAddressCount)
+            used.reset(ownAddress);
+        for (int a = 0; a < kAddressCount; ++a)
+            if (!used.test(a))
+                out.append(a);
+        return Outcome::ok();
+    });
+}
+
+Outcome ReaderQueries::load(const QString& name, Reader& out) const
+{
+    return reading(m_path, [&](Database& db) {
+        const std::optional<Reader> found = byName(db, name);
+        if (!found)
+            return Outcome::fail(ReaderMessages::notFoundForLoad());
+        out = *found;
+        return Outcome::ok();
+    });
+}
+
+Outcome ReaderQueries::list(QList<ReaderListEntry>& out) const
+{
+    out.clear();
+    return reading(m_path, [&](Database& db) {
+        SQLite::Statement q(db.sql(), "SELECT Lname, Zmodus FROM Leser ORDER BY rowid");
+        while (q.executeStep())
+            out.append({QString::fromStdString(q.getColumn(0).getString()), q.getColumn(1).getInt() != 0});
+        return Outcome::ok();
+    });
+}
+
+Outcome ReaderQueries::namesOnLine(int busLine, QStringList& out) const
+{
+    out.clear();
+    return reading(m_path, [&](Database& db) {
+        out = namesOnLine(db, busLine);
+        return Outcome::ok();
+    });
+}
+
+Outcome ReaderQueries::addressOf(const QString& name, int busLine, int& out) const
+{
+    out = -1;
+    return reading(m_path, [&](Database& db) {
+        SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE Lname = ? AND BusID = ?");
+        q.bind(1, name.toStdString());
+        q.bind(2, busLine);
+        if (q.executeStep() && !q.getColumn(0).isNull())
+            out = q.getColumn(0).getInt();
+        return Outcome::ok();
+    });
+}
+
+}  // namespace varnox

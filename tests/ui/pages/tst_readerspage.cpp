@@ -1,0 +1,280 @@
+#include "PageServices.h"
+#include "WidgetDriver.h"
+#include "core/lang/Texts.h"
+#include "ui/common/MessageBox.h"
+#include "ui/pages/readers/ReadersPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace varnox;
+
+using namespace varnox::test;
+
+class TestReadersPage : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::PageServices> m_env;
+    std::unique_ptr<ReadersPage> m_page;
+
+    QWidget* page() { return m_page.get(); }
+    QListWidget* list() { return control<QListWidget>(page(), "ListViewLes"); }
+    QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+    void fillNewReader(const QString& name, const QString& serial, int bus, bool decentral)
+    {
+        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(0);
+        control<QLineEdit>(page(), "TxtLesName")->setText(name);
+        QTest::keyClicks(control(page(), "TxtLesSn"), serial);
+        control<QComboBox>(page(), "CmbLesCom")->setCurrentIndex(bus);
+        control<QComboBox>(page(), "CmbLesAs")->setCurrentIndex(0);
+        click(page(), decentral ? "OptLesMods" : "OptLesModz");
+        if (decentral)
+            control<QComboBox>(page(), "CmbLesFkt")->setCurrentIndex(0);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InitTexts();
+        MessageBox::setUnattended(true);
+    }
+
+    void init()
+    {
+        m_env = std::make_unique<test::PageServices>();
+        m_env->project.addReader(QStringLiteral("Eingang"), QStringLiteral("100"), 1, 5);
+        m_env->project.addReader(QStringLiteral("Lager"), QStringLiteral("200"), 1, 7, false, 10);
+        m_page = std::make_unique<ReadersPage>(m_env->services);
+        QVERIFY(showActive(m_page.get()));
+        m_page->pageShown();
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(MessageBox::queuedAnswers(), 0);
+        m_page.reset();
+        m_env.reset();
+        MessageBox::clearQueue();
+    }
+
+    void newStateAndTheListAfterShowing()
+    {
+        QCOMPARE(m_page->state(), ReadersPage::State::New);
+        QVERIFY(enabled(page(), "CmdLesHin"));
+        for (const char* name : {"CmdLesNeu", "CmdLesAend", "CmdLesEnt"})
+            QVERIFY2(!enabled(page(), name), name);
+        for (const char* name : {"CmbLesAs", "LblLesAs", "CmbLesFkt", "CmbLesZeit", "CheckLesSnNeu", "OptLesModv"})
+            QVERIFY2(!shown(page(), name), name);
+        QVERIFY(control<QRadioButton>(page(), "OptLesModv")->isChecked());
+        QCOMPARE(control<QComboBox>(page(), "CmbLesTyp")->currentIndex(), -1);
+        QCOMPARE(control<QComboBox>(page(), "CmbLesCom")->count(), 15);
+        QCOMPARE(list()->count(), 2);
+        QCOMPARE(control<QLabel>(page(), "LblLesAnz")->text(), QStringLiteral("2"));
+        QCOMPARE(list()->item(1)->foreground().color(), QColor(255, 0, 0));
+        QVERIFY(list()->item(0)->foreground().color() != QColor(255, 0, 0));
+    }
+
+    void busLineShowsItsFreeAddresses()
+    {
+        auto* addresses = control<QComboBox>(page(), "CmbLesAs");
+        control<QComboBox>(page(), "CmbLesCom")->setCurrentIndex(0);
+        QVERIFY(shown(page(), "CmbLesAs") && shown(page(), "LblLesAs"));
+        QCOMPARE(addresses->count(), 62);
+        QCOMPARE(addresses->findText(QStringLiteral("5")), -1);
+        QCOMPARE(addresses->currentIndex(), -1);
+        control<QComboBox>(page(), "CmbLesCom")->setCurrentIndex(7);
+        QCOMPARE(addresses->count(), 64);
+    }
+
+    void modeFieldsAndTheMifareLock()
+    {
+        click(page(), "OptLesMods");
+        QVERIFY(shown(page(), "CmbLesFkt") && shown(page(), "LblLesFkt"));
+        QVERIFY(!shown(page(), "CmbLesZeit"));
+        click(page(), "OptLesModz");
+        QVERIFY(!shown(page(), "CmbLesFkt"));
+        QVERIFY(shown(page(), "CmbLesZeit"));
+        QCOMPARE(control<QComboBox>(page(), "CmbLesZeit")->currentText(), QStringLiteral("Nein"));
+
+        click(page(), "OptLesMods");
+        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(1);
+        QVERIFY(control<QRadioButton>(page(), "OptLesModz")->isChecked());
+        QVERIFY(!enabled(page(), "FrLesMod") && !enabled(page(), "OptLesMods"));
+        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(0);
+        QVERIFY(enabled(page(), "OptLesMods"));
+    }
+
+    void serialFieldsTakeDigitsOnly()
+    {
+        auto* serial = control<QLineEdit>(page(), "TxtLesSn");
+        QTest::keyClicks(serial, "1a2-3 ");
+        QCOMPARE(serial->text(), QStringLiteral("123"));
+        QApplication::clipboard()->setText(QStringLiteral("45x"));
+        serial->paste();
+        QCOMPARE(serial->text(), QStringLiteral("123"));
+        QApplication::clipboard()->setText(QStringLiteral("45"));
+        serial->paste();
+        QCOMPARE(serial->text(), QStringLiteral("12345"));
+    }
+
+    void failedCheckPutsTheFocusOnItsField()
+    {
+        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(0);
+        clickExpectingMessage(page(), "CmdLesHin");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Bezeichnung fehlt"));
+        QCOMPARE(focused(), QStringLiteral("TxtLesName"));
+
+        fillNewReader(QStringLiteral("Tor"), QStringLiteral("1000000"), 0, false);
+        clickExpectingMessage(page(), "CmdLesHin");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Fehler"));
+        QCOMPARE(focused(), QStringLiteral("TxtLesSn"));
+        QCOMPARE(control<QLineEdit>(page(), "TxtLesSn")->selectedText(), QStringLiteral("1000000"));
+
+        control<QLineEdit>(page(), "TxtLesSn")->setText(QStringLiteral("7"));
+        click(page(), "OptLesMods");
+        clickExpectingMessage(page(), "CmdLesHin");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Funktion fehlt"));
+        QCOMPARE(focused(), QStringLiteral("CmbLesFkt"));
+        QCOMPARE(list()->count(), 2);
+    }
+
+    void createdReaderJoinsTheListAndThePageStartsAgain()
+    {
+        QSignalSpy changed(m_page.get(), &Page::projectChanged);
+        QSignalSpy status(m_page.get(), &Page::statusText);
+        fillNewReader(QStringLiteral("Büro"), QStringLiteral("0042"), 7, true);
+        click(page(), "CmdLesHin");
+        QCOMPARE(MessageBox::shown().size(), 0);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(list()->count(), 3);
+        QCOMPARE(list()->item(2)->text(), QStringLiteral("Büro"));
+        QCOMPARE(list()->item(2)->foreground().color(), QColor(255, 0, 0));
+        QCOMPARE(status.first().first().toString(), QStringLiteral("Liste wird aktualisiert..."));
+        QCOMPARE(m_page->state(), ReadersPage::State::New);
+        QVERIFY(control<QLineEdit>(page(), "TxtLesName")->text().isEmpty());
+        QCOMPARE(m_env->project.value("SELECT Seriennr || '@' || BusID FROM Leser WHERE Lname = 'Büro'"), QStringLiteral("42@9"));
+    }
+
+    void editStateLocksIdentityAndOffersTheOwnAddress()
+    {
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
+        QCOMPARE(m_page->state(), ReadersPage::State::Edit);
+        QVERIFY(!enabled(page(), "CmbLesTyp") && !enabled(page(), "CmbLesCom"));
+        QVERIFY(control<QLineEdit>(page(), "TxtLesSn")->isReadOnly());
+        QCOMPARE(control<QLineEdit>(page(), "TxtLesSn")->text(), QStringLiteral("100"));
+        QVERIFY(shown(page(), "CheckLesSnNeu"));
+        QVERIFY(!control<QCheckBox>(page(), "CheckLesSnNeu")->isChecked());
+        QVERIFY(!enabled(page(), "CmdLesHin"));
+        for (const char* name : {"CmdLesNeu", "CmdLesAend", "CmdLesEnt"})
+            QVERIFY2(enabled(page(), name), name);
+        QCOMPARE(control<QComboBox>(page(), "CmbLesAs")->currentText(), QStringLiteral("5"));
+        QCOMPARE(control<QComboBox>(page(), "CmbLesAs")->count(), 63);
+        QVERIFY(shown(page(), "CmbLesZeit"));
+
+        click(page(), "CheckLesSnNeu");
+        QVERIFY(enabled(page(), "TxtLesSnNeu"));
+        for (const char* name : {"TxtLesName", "CmbLesAs", "FrLesMod", "CmbLesZeit", "CmdLesEin"})
+            QVERIFY2(!enabled(page(), name), name);
+        click(page(), "CheckLesSnNeu");
+        QVERIFY(!enabled(page(), "TxtLesSnNeu"));
+        QVERIFY(enabled(page(), "TxtLesName") && enabled(page(), "FrLesMod"));
+
+        click(page(), "CmdLesNeu");
+        QCOMPARE(m_page->state(), ReadersPage::State::New);
+        QVERIFY(!shown(page(), "CheckLesSnNeu"));
+    }
+
+    void changesAndTheirRefusalsThroughThePage()
+    {
+        clickItem(page(), "ListViewLes", QStringLiteral("Lager"));
+        QVERIFY(control<QRadioButton>(page(), "OptLesMods")->isChecked());
+        QCOMPARE(control<QComboBox>(page(), "CmbLesFkt")->currentIndex(), 0);
+        click(page(), "OptLesModz");
+        clickExpectingMessage(page(), "CmdLesAend");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Nicht möglich!"));
+        QCOMPARE(m_page->state(), ReadersPage::State::Edit);
+
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
+        QSignalSpy changed(m_page.get(), &Page::projectChanged);
+        control<QLineEdit>(page(), "TxtLesName")->setText(QStringLiteral("Haupteingang"));
+        click(page(), "CmdLesAend");
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!list()->findItems(QStringLiteral("Haupteingang"), Qt::MatchExactly).isEmpty());
+
+        clickItem(page(), "ListViewLes", QStringLiteral("Haupteingang"));
+        click(page(), "CheckLesSnNeu");
+        QTest::keyClicks(control(page(), "TxtLesSnNeu"), "200");
+        clickExpectingMessage(page(), "CmdLesAend");
+        QCOMPARE(lastMessageTitle(), QStringLiteral("Datenbankfehler"));
+        control<QLineEdit>(page(), "TxtLesSnNeu")->setText(QStringLiteral("300"));
+        click(page(), "CmdLesAend");
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(m_env->project.value("SELECT Seriennr FROM Leser WHERE Lname = 'Haupteingang'"), QStringLiteral("300"));
+
+        clickItem(page(), "ListViewLes", QStringLiteral("Haupteingang"));
+        click(page(), "CmdLesEnt");
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(list()->count(), 1);
+    }
+
+    void captionsFollowTheLanguageAndKeepTheChoice()
+    {
+        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(1);
+        control<QComboBox>(page(), "CmbLesCom")->setCurrentIndex(7);
+        setCurrentLanguage(kEnglish);
+        QCOMPARE(control<QPushButton>(page(), "CmdLesNeu")->text(), QStringLiteral("New"));
+        QCOMPARE(control<QComboBox>(page(), "CmbLesTyp")->currentText(), QStringLiteral("Mifare reader"));
+        QCOMPARE(control<QComboBox>(page(), "CmbLesCom")->currentText(), QStringLiteral("Bus 09"));
+        QCOMPARE(control<QComboBox>(page(), "CmbLesAs")->count(), 64);
+        setCurrentLanguage(kGerman);
+        QCOMPARE(control<QGroupBox>(page(), "FrLesMod")->title(), QStringLiteral("Modus des Lesers"));
+    }
+
+    void extendedSettingsDialog()
+    {
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* relay = control<QComboBox>(dialog, "CmbLesRSZ");
+            QCOMPARE(relay->currentText(), QStringLiteral("3"));
+            relay->setCurrentIndex(0);
+            QCOMPARE(relay->currentText(), QStringLiteral("deaktiviert"));
+            click(dialog, "OptAkustikAus");
+            click(dialog, "CmdLesEinSpeichern");
+        });
+        click(page(), "CmdLesEin");
+        QCOMPARE(m_page->workingSettings(), (ReaderSettings{0, true, true, false}));
+
+        QTimer::singleShot(0, this, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(control<QRadioButton>(dialog, "OptAkustikAus")->isChecked());
+            click(dialog, "CmdLesEinStandard");
+            QCOMPARE(control<QComboBox>(dialog, "CmbLesRSZ")->currentText(), QStringLiteral("3"));
+            QVERIFY(dialog->isVisible());
+            click(dialog, "OptTOEAus");
+            click(dialog, "CmdLesEinAbbrechen");
+        });
+        click(page(), "CmdLesEin");
+        QCOMPARE(m_page->workingSettings(), ReaderSettings());
+
+        click(page(), "CmdLesAend");
+        QCOMPARE(m_env->project.value("SELECT RSZ || Akustik || Modify FROM Leser WHERE Seriennr = '100'"), QStringLiteral("310"));
+    }
+};
+
+QTEST_MAIN(TestReadersPage)
+#include "tst_readerspage.moc"
