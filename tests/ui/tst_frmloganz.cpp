@@ -29,10 +29,7 @@ struct Viewer {
 
     explicit Viewer(bool encrypt)
     {
-        ProtocolSwitches s;
-        s.recording = 255;
-        s.encrypt = encrypt;
-        protocol.setSwitches(s);
+        protocol.setSwitches({255, encrypt});
         for (const char* text : {"Programm gestartet", "Leser Eingang angelegt", "Schlüssel gelöscht", "leser Ausgang"}) {
             protocol.write(QString::fromUtf8(text));
             clock.advanceSecs(1);

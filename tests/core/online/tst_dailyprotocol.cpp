@@ -13,12 +13,11 @@ namespace {
 
 const QDate kDay(2026, 12, 5);
 
-ProtocolSwitches switches(int recording, bool encrypt)
+void plainAndEnciphered()
 {
-    ProtocolSwitches s;
-    s.recording = quint8(recording);
-    s.encrypt = encrypt;
-    return s;
+    QTest::addColumn<bool>("encrypt");
+    QTest::newRow("plain") << false;
+    QTest::newRow("enciphered") << true;
 }
 
 QStringList states(const QList<DayEntry>& entries)
@@ -35,12 +34,7 @@ class TestDailyProtocol : public QObject {
     Q_OBJECT
 
 private slots:
-    void recordingOffWritesNothing_data()
-    {
-        QTest::addColumn<bool>("encrypt");
-        QTest::newRow("plain") << false;
-        QTest::newRow("enciphered") << true;
-    }
+    void recordingOffWritesNothing_data() { plainAndEnciphered(); }
 
     void recordingOffWritesNothing()
     {
@@ -48,7 +42,7 @@ private slots:
         test::TempHome home;
         test::FakeClock clock;
         DailyProtocol protocol(clock);
-        protocol.setSwitches(switches(0, encrypt));
+        protocol.setSwitches({0, encrypt});
         protocol.write("Programm gestartet");
         QVERIFY(!QFileInfo::exists(ProgramFolder::logDir()));
     }
@@ -58,7 +52,7 @@ private slots:
         test::TempHome home;
         test::FakeClock clock(QDateTime(kDay, QTime(7, 5, 9)));
         DailyProtocol protocol(clock);
-        protocol.setSwitches(switches(255, false));
+        protocol.setSwitches({255, false});
         protocol.write("Programm gestartet");
         clock.advanceSecs(61);
         protocol.write("Leser\tmit Tab");
@@ -70,7 +64,7 @@ private slots:
         test::TempHome home;
         test::FakeClock clock(QDateTime(kDay, QTime(12, 0, 0)));
         DailyProtocol protocol(clock);
-        protocol.setSwitches(switches(255, true));
+        protocol.setSwitches({255, true});
         protocol.write("Programm gestartet");
         protocol.write(QString::fromUtf8("Schlüssel\tgeändert"));
         const QByteArray file = home.readFile("log/05122026.log");
@@ -87,7 +81,7 @@ private slots:
         test::TempHome home;
         test::FakeClock clock(QDateTime(kDay, QTime(23, 59, 59)));
         DailyProtocol protocol(clock);
-        protocol.setSwitches(switches(255, true));
+        protocol.setSwitches({255, true});
         protocol.write("vorher");
         clock.advanceSecs(1);
         protocol.write("nachher");
@@ -103,14 +97,14 @@ private slots:
         test::FakeClock clock(QDateTime(kDay, QTime(8, 0, 0)));
         {
             DailyProtocol firstRun(clock);
-            firstRun.setSwitches(switches(255, true));
+            firstRun.setSwitches({255, true});
             firstRun.write("eins");
             firstRun.write("zwei");
         }
         DailyProtocol a(clock);
         DailyProtocol b(clock);
-        a.setSwitches(switches(255, true));
-        b.setSwitches(switches(255, true));
+        a.setSwitches({255, true});
+        b.setSwitches({255, true});
         a.write("drei");
         b.write("vier");  // b must find a's record, a must notice b's
         a.write(QString(3000, QLatin1Char('x')));
@@ -120,12 +114,7 @@ private slots:
             QCOMPARE(int(e.state), int(RecordState::Ok));
     }
 
-    void tornLastLineIsClosedFirst_data()
-    {
-        QTest::addColumn<bool>("encrypt");
-        QTest::newRow("plain") << false;
-        QTest::newRow("enciphered") << true;
-    }
+    void tornLastLineIsClosedFirst_data() { plainAndEnciphered(); }
 
     void tornLastLineIsClosedFirst()
     {
@@ -133,7 +122,7 @@ private slots:
         test::TempHome home;
         test::FakeClock clock(QDateTime(kDay, QTime(9, 0, 0)));
         DailyProtocol protocol(clock);
-        protocol.setSwitches(switches(255, encrypt));
+        protocol.setSwitches({255, encrypt});
         protocol.write("vor dem Absturz");
         QFile file(home.file("log/05122026.log"));
         QVERIFY(file.open(QIODevice::Append));
@@ -141,7 +130,7 @@ private slots:
         file.close();
 
         DailyProtocol restarted(clock);
-        restarted.setSwitches(switches(255, encrypt));
+        restarted.setSwitches({255, encrypt});
         restarted.write("Programm gestartet");
         const QByteArray content = home.readFile("log/05122026.log");
         if (!encrypt) {
@@ -158,7 +147,7 @@ private slots:
         home.writeFile("log", "a file where the folder should be");
         test::FakeClock clock;
         DailyProtocol protocol(clock);
-        protocol.setSwitches(switches(255, true));
+        protocol.setSwitches({255, true});
         protocol.write("verloren");
         QCOMPARE(home.readFile("log"), QByteArray("a file where the folder should be"));
     }

@@ -24,10 +24,7 @@ struct Fixture {
 
     explicit Fixture(const QStringList& texts = {})
     {
-        ProtocolSwitches on;
-        on.recording = 255;
-        on.encrypt = true;
-        protocol.setSwitches(on);
+        protocol.setSwitches({255, true});
         for (const QString& t : texts) {
             protocol.write(t);
             clock.advanceSecs(1);
