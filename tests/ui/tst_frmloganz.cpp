@@ -1,5 +1,4 @@
-#include "FakeClock.h"
-#include "TempHome.h"
+#include "ProtocolHome.h"
 #include "core/online/DailyProtocol.h"
 #include "ui/common/MessageBox.h"
 #include "ui/protocol/FrmLogAnz.h"
@@ -21,15 +20,11 @@ namespace {
 
 const QDate kDay(2026, 12, 5);
 
-struct Viewer {
-    test::TempHome home;
-    test::FakeClock clock {QDateTime(kDay, QTime(6, 0, 0))};
-    DailyProtocol protocol {clock};
+struct Viewer : test::ProtocolHome {
     std::unique_ptr<FrmLogAnz> window;
 
-    explicit Viewer(bool encrypt)
+    explicit Viewer(bool encrypt) : ProtocolHome(QDateTime(kDay, QTime(6, 0, 0)), encrypt)
     {
-        protocol.setSwitches({255, encrypt});
         for (const char* text : {"Programm gestartet", "Leser Eingang angelegt", "Schlüssel gelöscht", "leser Ausgang"}) {
             protocol.write(QString::fromUtf8(text));
             clock.advanceSecs(1);

@@ -1,6 +1,4 @@
-#include "FakeClock.h"
-#include "TempHome.h"
-#include "core/online/DailyProtocol.h"
+#include "ProtocolHome.h"
 #include "core/online/DayFileReader.h"
 #include "core/shell/ProgramFolder.h"
 
@@ -39,20 +37,15 @@ private slots:
     void recordingOffWritesNothing()
     {
         QFETCH(bool, encrypt);
-        test::TempHome home;
-        test::FakeClock clock;
-        DailyProtocol protocol(clock);
-        protocol.setSwitches({0, encrypt});
-        protocol.write("Programm gestartet");
+        test::ProtocolHome p(QDateTime(kDay, QTime(12, 0, 0)), encrypt, 0);
+        p.protocol.write("Programm gestartet");
         QVERIFY(!QFileInfo::exists(ProgramFolder::logDir()));
     }
 
     void plainLinesGoIntoANewFolderAsTheyStand()
     {
-        test::TempHome home;
-        test::FakeClock clock(QDateTime(kDay, QTime(7, 5, 9)));
-        DailyProtocol protocol(clock);
-        protocol.setSwitches({255, false});
+        test::ProtocolHome p(QDateTime(kDay, QTime(7, 5, 9)), false);
+        auto& [home, clock, protocol] = p;
         protocol.write("Programm gestartet");
         clock.advanceSecs(61);
         protocol.write("Leser\tmit Tab");
@@ -61,10 +54,8 @@ private slots:
 
     void encipheredLinesReadBackInOrder()
     {
-        test::TempHome home;
-        test::FakeClock clock(QDateTime(kDay, QTime(12, 0, 0)));
-        DailyProtocol protocol(clock);
-        protocol.setSwitches({255, true});
+        test::ProtocolHome p(QDateTime(kDay, QTime(12, 0, 0)), true);
+        auto& [home, clock, protocol] = p;
         protocol.write("Programm gestartet");
         protocol.write(QString::fromUtf8("Schlüssel\tgeändert"));
         const QByteArray file = home.readFile("log/05122026.log");
@@ -78,10 +69,8 @@ private slots:
 
     void lineAfterMidnightGoesToTheNextDay()
     {
-        test::TempHome home;
-        test::FakeClock clock(QDateTime(kDay, QTime(23, 59, 59)));
-        DailyProtocol protocol(clock);
-        protocol.setSwitches({255, true});
+        test::ProtocolHome p(QDateTime(kDay, QTime(23, 59, 59)), true);
+        auto& [home, clock, protocol] = p;
         protocol.write("vorher");
         clock.advanceSecs(1);
         protocol.write("nachher");
@@ -93,15 +82,11 @@ private slots:
 
     void chainContinuesOverRestartsAndOtherWriters()
     {
-        test::TempHome home;
-        test::FakeClock clock(QDateTime(kDay, QTime(8, 0, 0)));
-        {
-            DailyProtocol firstRun(clock);
-            firstRun.setSwitches({255, true});
-            firstRun.write("eins");
-            firstRun.write("zwei");
-        }
-        DailyProtocol a(clock);
+        test::ProtocolHome p(QDateTime(kDay, QTime(8, 0, 0)));
+        auto& [home, clock, firstRun] = p;
+        firstRun.write("eins");
+        firstRun.write("zwei");
+        DailyProtocol a(clock);  // the next start of the program
         DailyProtocol b(clock);
         a.setSwitches({255, true});
         b.setSwitches({255, true});
@@ -119,10 +104,8 @@ private slots:
     void tornLastLineIsClosedFirst()
     {
         QFETCH(bool, encrypt);
-        test::TempHome home;
-        test::FakeClock clock(QDateTime(kDay, QTime(9, 0, 0)));
-        DailyProtocol protocol(clock);
-        protocol.setSwitches({255, encrypt});
+        test::ProtocolHome p(QDateTime(kDay, QTime(9, 0, 0)), encrypt);
+        auto& [home, clock, protocol] = p;
         protocol.write("vor dem Absturz");
         QFile file(home.file("log/05122026.log"));
         QVERIFY(file.open(QIODevice::Append));
@@ -143,13 +126,10 @@ private slots:
 
     void unwritableFolderLosesTheLineQuietly()
     {
-        test::TempHome home;
-        home.writeFile("log", "a file where the folder should be");
-        test::FakeClock clock;
-        DailyProtocol protocol(clock);
-        protocol.setSwitches({255, true});
-        protocol.write("verloren");
-        QCOMPARE(home.readFile("log"), QByteArray("a file where the folder should be"));
+        test::ProtocolHome p(QDateTime(kDay, QTime(12, 0, 0)));
+        p.home.writeFile("log", "a file where the folder should be");
+        p.protocol.write("verloren");
+        QCOMPARE(p.home.readFile("log"), QByteArray("a file where the folder should be"));
     }
 };
 

@@ -1,5 +1,4 @@
-#include "FakeClock.h"
-#include "TempHome.h"
+#include "ProtocolHome.h"
 #include "core/online/DailyProtocol.h"
 #include "core/online/DayFiles.h"
 #include "core/online/DayLoader.h"
@@ -17,14 +16,9 @@ namespace {
 
 const QDate kDay(2026, 12, 5);
 
-struct Fixture {
-    test::TempHome home;
-    test::FakeClock clock {QDateTime(kDay, QTime(6, 0, 0))};
-    DailyProtocol protocol {clock};
-
-    explicit Fixture(const QStringList& texts = {})
+struct Fixture : test::ProtocolHome {
+    explicit Fixture(const QStringList& texts = {}) : ProtocolHome(QDateTime(kDay, QTime(6, 0, 0)))
     {
-        protocol.setSwitches({255, true});
         for (const QString& t : texts) {
             protocol.write(t);
             clock.advanceSecs(1);
