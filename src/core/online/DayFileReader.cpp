@@ -28,15 +28,25 @@ DayFileReader::DayFileReader(QIODevice& file, const LineCipher& cipher, const QD
 {
 }
 
+// One line into the reader's buffer (allocated once: a fresh buffer of the
+// greatest line length for every line would cost more than reading it).
+qint64 DayFileReader::readLine()
+{
+    if (m_buffer.isEmpty())
+        m_buffer.resize(kMaxLine + 1);
+    return m_file.readLine(m_buffer.data(), m_buffer.size());
+}
+
 bool DayFileReader::nextLine(QByteArray& line)
 {
     while (!m_file.atEnd()) {
-        line = m_file.readLine(kMaxLine);
-        if (line.isEmpty())
+        qint64 n = readLine();
+        if (n <= 0)
             return false;  // a read error ends the file
+        line = QByteArray(m_buffer.constData(), n);
         if (!line.endsWith('\n') && !m_file.atEnd()) {
             // An overlong line: hand on a part that cannot open and drop the rest of it.
-            while (!m_file.atEnd() && !m_file.readLine(kMaxLine).endsWith('\n')) {
+            while (!m_file.atEnd() && (n = readLine()) > 0 && m_buffer[n - 1] != '\n') {
             }
             line = QByteArrayLiteral("\x01");
             return true;

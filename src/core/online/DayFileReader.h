@@ -47,10 +47,12 @@ public:
     const ChainLink& lastLink() const { return m_last; }
 
 private:
+    qint64 readLine();
     bool nextLine(QByteArray& line);
     DayEntry judge(const QByteArray& line);
 
     QIODevice& m_file;
+    QByteArray m_buffer;
     const LineCipher& m_cipher;
     QDate m_day;
     ChainLink m_last;

@@ -1,6 +1,7 @@
 #include "core/online/LineCipher.h"
 
 #include <QtEndian>
+#include <cstdio>
 #include <sodium.h>
 
 namespace varnox {
@@ -25,10 +26,13 @@ QByteArray header(quint64 sequence, const QByteArray& previousTag)
     return h;
 }
 
-// The authenticated data: the header and the day the file belongs to.
+// The authenticated data: the header and the day the file belongs to, as
+// its file name gives it ("ddmmyyyy").
 QByteArray associatedData(QByteArrayView head, const QDate& day)
 {
-    return head.toByteArray() + day.toString(QStringLiteral("ddMMyyyy")).toLatin1();
+    char date[16];
+    const int n = std::snprintf(date, sizeof date, "%02d%02d%04d", day.day(), day.month(), day.year());
+    return head.toByteArray().append(date, n);
 }
 
 const unsigned char* bytes(const QByteArray& a) { return reinterpret_cast<const unsigned char*>(a.constData()); }
