@@ -97,6 +97,7 @@ bool MessageBox::showOutcome(QWidget* parent, const Outcome& outcome)
 }
 
 void MessageBox::setUnattended(bool unattended) { g_unattended = unattended; }
+bool MessageBox::unattended() { return g_unattended; }
 void MessageBox::queueAnswer(Answer answer) { queue().enqueue(answer); }
 void MessageBox::clearQueue() { queue().clear(); }
 int MessageBox::queuedAnswers() { return int(queue().size()); }

@@ -24,6 +24,7 @@ public:
     // not shown: it is recorded, a warning printed, and the cautious answer
     // (Ok, No or Cancel) returned, so that a forgotten answer never hangs.
     static void setUnattended(bool unattended);
+    static bool unattended();
 
     static void queueAnswer(Answer answer);
     static void clearQueue();

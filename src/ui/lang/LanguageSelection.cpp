@@ -4,6 +4,7 @@
 #include "core/lang/LanguageSettings.h"
 #include "core/lang/QtTranslations.h"
 #include "core/lang/Texts.h"
+#include "ui/common/MessageBox.h"
 #include "ui/lang/LanguageDialog.h"
 
 #include <QAction>
@@ -17,6 +18,8 @@ public:
 
     bool ask(LanguageDialogState& state) override
     {
+        if (MessageBox::unattended())  // nobody to choose: the stored language holds
+            return false;
         LanguageDialog dialog(state, m_parent);
         if (dialog.exec() != QDialog::Accepted)
             return false;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/shell/Message.h"
+
+#include <QLockFile>
+
+namespace varnox {
+
+// One run of the program per program folder. The lock is a file in the
+// folder that names the process holding it; a lock left behind by a run that
+// died is taken over.
+class InstanceLock {
+public:
+    explicit InstanceLock(const QString& folder);
+
+    // False only when another running program holds the folder. A folder in
+    // which no lock can be made at all does not stop the program.
+    bool acquire();
+
+    static QString fileName() { return QStringLiteral(".varnox.lock"); }
+    // What a second start shows before it ends.
+    static Message secondInstanceMessage();
+
+private:
+    QLockFile m_lock;
+};
+
+}  // namespace varnox

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace varnox {
+
+struct Session;
+
+// What other parts of the program do when it ends. Each may stay empty.
+struct ShutdownHooks {
+    // AskSaveAndClose: offers to save the open project and deletes its work copy.
+    std::function<void()> askSaveAndClose;
+    // Closes every serial port that is open.
+    std::function<void()> closePorts;
+};
+
+// Terminate, short of closing the windows and ending the process, which the
+// caller does next. Runs once, whichever way the end comes.
+class Shutdown {
+public:
+    enum class Way {
+        Operator,  // the operator confirmed: the open project is offered for saving
+        Signal,    // told to end from outside: nothing is asked, the work copy stays for recovery
+    };
+
+    Shutdown(const Session& session, std::function<void(const QString&)> writeProtocol);
+
+    ShutdownHooks& hooks() { return m_hooks; }
+    void terminate(Way way);
+    bool done() const { return m_done; }
+
+private:
+    const Session& m_session;
+    std::function<void(const QString&)> m_writeProtocol;
+    ShutdownHooks m_hooks;
+    bool m_done = false;
+};
+
+}  // namespace varnox

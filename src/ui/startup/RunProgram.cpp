@@ -1,0 +1,77 @@
+#include "core/lang/Texts.h"
+#include "core/project/ProjectTemplate.h"
+#include "core/shell/Clock.h"
+#include "core/shell/CommandLine.h"
+#include "core/shell/InstanceLock.h"
+#include "core/shell/ProgramFolder.h"
+#include "core/shell/SignalWatcher.h"
+#include "ui/common/MessageBox.h"
+#include "ui/lang/LanguageSelection.h"
+#include "ui/startup/ProgramRun.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace varnox {
+namespace {
+
+QStringList rawArguments(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+void print(std::FILE* to, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fflush(to);
+}
+
+}  // namespace
+
+int runProgram(int argc, char* argv[])
+{
+    // Help and version need no screen: answered before the windows start.
+    const CommandLine early = CommandLine::parse(rawArguments(argc, argv));
+    if (early.action == CommandLine::Action::Help) {
+        print(stdout, CommandLine::helpText());
+        return 0;
+    }
+    if (early.action == CommandLine::Action::Version) {
+        print(stdout, CommandLine::versionText());
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnox"));
+    // Without a person at the screen (scripted runs) message boxes are logged and answered cautiously.
+    MessageBox::setUnattended(qEnvironmentVariableIsSet("VARNOX_UNATTENDED"));
+    chooseLanguageAtStart();
+    // The windowing system's own options are gone from the arguments by now.
+    const CommandLine commandLine = CommandLine::parse(QApplication::arguments().mid(1));
+    if (commandLine.action == CommandLine::Action::Error) {
+        print(stderr, commandLine.error + QLatin1Char('\n') + CommandLine::helpText());
+        return 2;
+    }
+
+    ProgramFolder::ensureRoot();
+    InstanceLock lock(ProgramFolder::root());
+    if (!lock.acquire()) {
+        MessageBox::show(nullptr, InstanceLock::secondInstanceMessage());
+        return 1;
+    }
+    ensureProjectTemplate();
+
+    ProgramRun run(SystemClock::instance());
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::terminationRequested, &run, &ProgramRun::endFromOutside);
+    run.projectArgument = commandLine.projectFile;
+    run.start();
+    const int rc = QApplication::exec();
+    run.finish();
+    return rc;
+}
+
+}  // namespace varnox

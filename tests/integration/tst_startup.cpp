@@ -1,0 +1,177 @@
+// The real program, started as a process on a fresh program folder.
+#include "core/online/DayFileReader.h"
+#include "core/shell/Scramble.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace varnox;
+
+namespace {
+
+const QString kBinary = QStringLiteral(VARNOX_BINARY_DIR "/varnox");
+
+class Program {
+public:
+    explicit Program(const QString& home)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VARNOX_HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("VARNOX_UNATTENDED"), QStringLiteral("1"));
+        m_process.setProcessEnvironment(env);
+    }
+    ~Program()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+
+    QProcess& process() { return m_process; }
+    bool start(const QStringList& args = {})
+    {
+        m_process.start(kBinary, args);
+        return m_process.waitForStarted();
+    }
+    bool signal(int number) { return ::kill(pid_t(m_process.processId()), number) == 0; }
+
+private:
+    QProcess m_process;
+};
+
+// The day files of the log folder, oldest first, joined (a run may pass midnight).
+QByteArray protocol(const QString& home)
+{
+    QDir log(home + QStringLiteral("/log"));
+    QByteArray all;
+    for (const QString& name : log.entryList({QStringLiteral("*.log")}, QDir::Files, QDir::Time | QDir::Reversed)) {
+        QFile f(log.filePath(name));
+        if (f.open(QIODevice::ReadOnly))
+            all += f.readAll();
+    }
+    return all;
+}
+
+QStringList plainLines(const QString& home)
+{
+    QStringList lines = QString::fromUtf8(protocol(home)).split(QStringLiteral("\r\n"));
+    lines.removeAll(QString());
+    return lines;
+}
+
+bool waitForStartLine(const QString& home)
+{
+    return QTest::qWaitFor([&home] { return !protocol(home).isEmpty(); }, 30000);
+}
+
+void writeConfig(const QTemporaryDir& home, const QByteArray& text)
+{
+    QFile f(home.filePath(QStringLiteral("VARNOXCF.INI")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plainProtocolFromStartToSigterm()
+    {
+        QTemporaryDir home;
+        writeConfig(home, "[Config]\nRecording=255\nEncrypt=0\n");
+        Program program(home.path());
+        QVERIFY(program.start());
+        QVERIFY(waitForStartLine(home.path()));
+        QVERIFY(program.signal(SIGTERM));
+        QVERIFY(program.process().waitForFinished(30000));
+        QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process().exitCode(), 0);
+
+        const QStringList lines = plainLines(home.path());
+        static const QRegularExpression started(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\tProgramm gestartet$"));
+        static const QRegularExpression ended(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\tProgramm beendet$"));
+        QVERIFY2(started.match(lines.first()).hasMatch(), qPrintable(lines.first()));
+        QVERIFY2(ended.match(lines.last()).hasMatch(), qPrintable(lines.last()));
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral(".varnox.lock"))));
+    }
+
+    void encipheredProtocolEndsOnSigint()
+    {
+        QTemporaryDir home;
+        writeConfig(home, "[Config]\nRecording=255\n");  // Encrypt missing: repaired to 1
+        Program program(home.path());
+        QVERIFY(program.start());
+        QVERIFY(waitForStartLine(home.path()));
+        QVERIFY(program.signal(SIGINT));
+        QVERIFY(program.process().waitForFinished(30000));
+        QCOMPARE(program.process().exitCode(), 0);
+
+        const QString name = QDir(home.filePath(QStringLiteral("log"))).entryList({QStringLiteral("*.log")}).first();
+        const QDate day = QDate::fromString(name.left(8), QStringLiteral("ddMMyyyy"));
+        const QList<DayEntry> entries = readDayFile(protocol(home.path()), LineCipher(programKeyText()), day);
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.first().text(), QStringLiteral("Programm gestartet"));
+        QCOMPARE(entries.last().text(), QStringLiteral("Programm beendet"));
+        QVERIFY(entries.first().sound() && entries.last().sound());
+    }
+
+    void secondStartEndsAtOnceWritingNothing()
+    {
+        QTemporaryDir home;
+        writeConfig(home, "[Config]\nRecording=255\nEncrypt=0\n");
+        Program first(home.path());
+        QVERIFY(first.start());
+        QVERIFY(waitForStartLine(home.path()));
+        const QByteArray before = protocol(home.path());
+
+        Program second(home.path());
+        QVERIFY(second.start());
+        QVERIFY(second.process().waitForFinished(30000));
+        QCOMPARE(second.process().exitCode(), 1);
+        QVERIFY(QString::fromUtf8(second.process().readAllStandardError())
+                    .contains(QStringLiteral("Die Anwendung wurde bereits gestartet.")));
+        QCOMPARE(protocol(home.path()), before);
+        QCOMPARE(first.process().state(), QProcess::Running);
+
+        QVERIFY(first.signal(SIGTERM));
+        QVERIFY(first.process().waitForFinished(30000));
+        // Once the first has ended, a start is welcome again.
+        Program third(home.path());
+        QVERIFY(third.start());
+        QTRY_VERIFY_WITH_TIMEOUT(plainLines(home.path()).size() == 3, 30000);
+        QVERIFY(third.signal(SIGTERM));
+        QVERIFY(third.process().waitForFinished(30000));
+    }
+
+    void helpAndVersionNeedNoScreen()
+    {
+        QTemporaryDir home;
+        Program program(home.path());
+        QProcessEnvironment env = program.process().processEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));  // no display: windows would fail
+        env.remove(QStringLiteral("DISPLAY"));
+        program.process().setProcessEnvironment(env);
+        QVERIFY(program.start({QStringLiteral("--help")}));
+        QVERIFY(program.process().waitForFinished(30000));
+        QCOMPARE(program.process().exitCode(), 0);
+        QVERIFY(program.process().readAllStandardOutput().contains("--version"));
+        QVERIFY(program.start({QStringLiteral("--version")}));
+        QVERIFY(program.process().waitForFinished(30000));
+        QCOMPARE(program.process().exitCode(), 0);
+        QVERIFY(program.process().readAllStandardOutput().startsWith("Varnox "));
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("log"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
