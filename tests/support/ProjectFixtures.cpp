@@ -6,6 +6,8 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QStringList>
 
@@ -113,6 +115,7 @@ QString rows(Layout layout)
 
 void execSql(const QString& path, const QString& sql)
 {
+    QDir().mkpath(QFileInfo(path).path());
     Database db(path, Database::Access::Create);
     SQLite::Transaction transaction(db.sql());
     db.sql().exec(sql.toStdString());

@@ -116,8 +116,10 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
         m_context.op.tell(*fault);
         return DialogStep::Stay;
     }
-    const QString target = projectFilePathForName(projectName);
-    if (QFileInfo::exists(target) && m_context.op.ask(replaceQuestion(file), Buttons::YesNo) != Answer::Yes)
+    QString target = projectFilePathForName(projectName);
+    if (!QFileInfo::exists(target))
+        target = ProgramFolder::projectsDir() + QLatin1Char('/') + file;  // as typed, "X.MDB" included
+    else if (m_context.op.ask(replaceQuestion(file), Buttons::YesNo) != Answer::Yes)
         return DialogStep::Stay;
     const QString oldWorkCopy = session.workCopyName;
     if (oldWorkCopy.isEmpty())
