@@ -82,14 +82,16 @@ int main(int argc, char* argv[])
     CountingOperator op;
     bool ok = true;
     const auto discard = [](const char* name) { return [name] { DiscardWorkCopy(QString::fromLatin1(name)); }; };
-    report("open (work copy + check)", measure(runs, discard("~hlvGross.tmp"), [&] {
-               ok &= CheckAndUpgrade(MakeWorkCopy("Gross.mdb", op).name, op);
-           }), 300);
-    report("upgrade version 3 (copy + check)", measure(runs, discard("~hlvAlt.tmp"), [&] {
-               ok &= CheckAndUpgrade(MakeWorkCopy("Alt.mdb", op).name, op);
-           }), 2000);
+    report(
+        "open (work copy + check)",
+        measure(runs, discard("~hlvGross.tmp"), [&] { ok &= CheckAndUpgrade(MakeWorkCopy("Gross.mdb", op).name, op); }),
+        300);
+    report("upgrade version 3 (copy + check)",
+           measure(runs, discard("~hlvAlt.tmp"), [&] { ok &= CheckAndUpgrade(MakeWorkCopy("Alt.mdb", op).name, op); }),
+           2000);
     const auto change = [&] {
-        test::execSql(ProgramFolder::projectsDir() + "/~hlvGross.tmp", "UPDATE Leser SET Modify = 1 - Modify WHERE rowid = 1");
+        test::execSql(ProgramFolder::projectsDir() + "/~hlvGross.tmp",
+                      "UPDATE Leser SET Modify = 1 - Modify WHERE rowid = 1");
     };
     report("save (CopyBack)", measure(runs, change, [&] { ok &= !CopyBack("~hlvGross.tmp").isEmpty(); }), 300);
     ok &= op.messages == 0;

@@ -111,7 +111,8 @@ int torture(const QString& self, int runs, bool full)
             ++sawNew;
         else {
             ++bad;
-            std::printf("run %d: damaged or mixed project file: %s\n", i + 1, qPrintable(integrity.section('\n', 0, 1)));
+            std::printf("run %d: damaged or mixed project file: %s\n", i + 1,
+                        qPrintable(integrity.section('\n', 0, 1)));
         }
     }
     restoreOldState(r);

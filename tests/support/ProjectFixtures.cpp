@@ -7,8 +7,8 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace varnox::test {
@@ -28,34 +28,35 @@ QString timeZoneColumns()
 
 QString tables(Layout layout)
 {
-    QString sql = QStringLiteral(
-        "CREATE TABLE Leser (Lname TEXT(50) COLLATE CASEFOLD, Seriennr TEXT(10) COLLATE CASEFOLD, BusID INTEGER, "
-        "AS_adr INTEGER, Zmodus INTEGER, Funktion INTEGER, Sanzahl INTEGER, Modify INTEGER, RSZ INTEGER, "
-        "ProgSp INTEGER, TOE INTEGER, Akustik INTEGER%1%2);"
-        "CREATE UNIQUE INDEX SeriennrIndex ON Leser (Seriennr);"
-        "CREATE TABLE Schluessel (Schluesselnr TEXT(12) COLLATE CASEFOLD, Sname TEXT(50) COLLATE CASEFOLD, "
-        "HilfsID TEXT(50) COLLATE CASEFOLD%3);"
-        "CREATE UNIQUE INDEX SchluesselnrIndex ON Schluessel (Schluesselnr);"
-        "CREATE UNIQUE INDEX SnameIndex ON Schluessel (Sname);"
-        "CREATE TABLE Zutrittsprofile (Zname TEXT(50) COLLATE CASEFOLD);"
-        "CREATE UNIQUE INDEX ZnameIndex ON Zutrittsprofile (Zname);"
-        "CREATE TABLE Zuleser (Profil TEXT(50) COLLATE CASEFOLD, Leser TEXT(10) COLLATE CASEFOLD, "
-        "Zeitzone TEXT(50) COLLATE CASEFOLD, ZFunktion TEXT(50) COLLATE CASEFOLD);"
-        "CREATE UNIQUE INDEX ZuleserIndex ON Zuleser (Profil, Leser);"
-        "CREATE TABLE Zuschluessel (Schluessel TEXT(12) COLLATE CASEFOLD, Profil TEXT(50) COLLATE CASEFOLD);"
-        "CREATE UNIQUE INDEX ZuschluesselIndex ON Zuschluessel (Schluessel);"
-        "CREATE TABLE Funktionen (Fname TEXT(50) COLLATE CASEFOLD, FTyp INTEGER, Protokoll TEXT(8), BusID INTEGER);"
-        "CREATE UNIQUE INDEX FnameIndex ON Funktionen (Fname);"
-        "CREATE TABLE Zeitzonen (Tname TEXT(50) COLLATE CASEFOLD, %4);"
-        "CREATE UNIQUE INDEX TnameIndex ON Zeitzonen (Tname);"
-        "CREATE TABLE HLV_BUS (BusID INTEGER, ComPort INTEGER);"
-        "CREATE UNIQUE INDEX BusIDIndex ON HLV_BUS (BusID);")
-                      .arg(layout == Layout::Oldest ? QString() : QStringLiteral(", Zeiterfassung INTEGER"),
-                           atLeast(layout, Layout::Version8) ? QStringLiteral(", Typ INTEGER DEFAULT 0") : QString(),
-                           atLeast(layout, Layout::Version7)
-                               ? QStringLiteral(", AbsoluteZeit INTEGER, Startzeit TEXT, Endzeit TEXT")
-                               : QString(),
-                           timeZoneColumns());
+    QString sql
+        = QStringLiteral(
+              "CREATE TABLE Leser (Lname TEXT(50) COLLATE CASEFOLD, Seriennr TEXT(10) COLLATE CASEFOLD, BusID INTEGER, "
+              "AS_adr INTEGER, Zmodus INTEGER, Funktion INTEGER, Sanzahl INTEGER, Modify INTEGER, RSZ INTEGER, "
+              "ProgSp INTEGER, TOE INTEGER, Akustik INTEGER%1%2);"
+              "CREATE UNIQUE INDEX SeriennrIndex ON Leser (Seriennr);"
+              "CREATE TABLE Schluessel (Schluesselnr TEXT(12) COLLATE CASEFOLD, Sname TEXT(50) COLLATE CASEFOLD, "
+              "HilfsID TEXT(50) COLLATE CASEFOLD%3);"
+              "CREATE UNIQUE INDEX SchluesselnrIndex ON Schluessel (Schluesselnr);"
+              "CREATE UNIQUE INDEX SnameIndex ON Schluessel (Sname);"
+              "CREATE TABLE Zutrittsprofile (Zname TEXT(50) COLLATE CASEFOLD);"
+              "CREATE UNIQUE INDEX ZnameIndex ON Zutrittsprofile (Zname);"
+              "CREATE TABLE Zuleser (Profil TEXT(50) COLLATE CASEFOLD, Leser TEXT(10) COLLATE CASEFOLD, "
+              "Zeitzone TEXT(50) COLLATE CASEFOLD, ZFunktion TEXT(50) COLLATE CASEFOLD);"
+              "CREATE UNIQUE INDEX ZuleserIndex ON Zuleser (Profil, Leser);"
+              "CREATE TABLE Zuschluessel (Schluessel TEXT(12) COLLATE CASEFOLD, Profil TEXT(50) COLLATE CASEFOLD);"
+              "CREATE UNIQUE INDEX ZuschluesselIndex ON Zuschluessel (Schluessel);"
+              "CREATE TABLE Funktionen (Fname TEXT(50) COLLATE CASEFOLD, FTyp INTEGER, Protokoll TEXT(8), BusID INTEGER);"
+              "CREATE UNIQUE INDEX FnameIndex ON Funktionen (Fname);"
+              "CREATE TABLE Zeitzonen (Tname TEXT(50) COLLATE CASEFOLD, %4);"
+              "CREATE UNIQUE INDEX TnameIndex ON Zeitzonen (Tname);"
+              "CREATE TABLE HLV_BUS (BusID INTEGER, ComPort INTEGER);"
+              "CREATE UNIQUE INDEX BusIDIndex ON HLV_BUS (BusID);")
+              .arg(layout == Layout::Oldest ? QString() : QStringLiteral(", Zeiterfassung INTEGER"),
+                   atLeast(layout, Layout::Version8) ? QStringLiteral(", Typ INTEGER DEFAULT 0") : QString(),
+                   atLeast(layout, Layout::Version7)
+                       ? QStringLiteral(", AbsoluteZeit INTEGER, Startzeit TEXT, Endzeit TEXT")
+                       : QString(),
+                   timeZoneColumns());
     if (layout == Layout::Second)
         sql += QStringLiteral("CREATE TABLE Einstellungen (Bezeichnung TEXT(50) COLLATE CASEFOLD, Wert INTEGER);");
     else if (layout != Layout::Oldest)
@@ -73,18 +74,19 @@ QString rows(Layout layout)
     QString zone = QStringLiteral("'Immer'");
     for (int day = 0; day < 7; ++day)
         zone += QStringLiteral(", '00:00:00', '00:00:00'") + QStringLiteral(", '11:11:11'").repeated(6);
-    QString sql = QStringLiteral(
-        "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, Modify, RSZ, ProgSp, TOE, "
-        "Akustik) VALUES ('Haupteingang', '1001', 1, 1, 1, 0, 1, 0, 3, 0, 1, 1), "
-        "('O''Briens Tür', '1002', 2, 5, 0, 1, 1, 1, 0, 1, 0, 0);"
-        "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) VALUES ('0000000A1B2C', 'Müller', 'M1'), "
-        "('0000000A1B2D', 'Meier', NULL);"
-        "INSERT INTO Zutrittsprofile VALUES ('Personal');"
-        "INSERT INTO Zuleser VALUES ('Personal', '1001', 'IMMER', 'Tür auf');"
-        "INSERT INTO Zuschluessel VALUES ('0000000A1B2C', 'Personal');"
-        "INSERT INTO Funktionen VALUES ('Tür auf', 0, 'A101', 1);"
-        "INSERT INTO Zeitzonen VALUES (%1);")
-                      .arg(zone);
+    QString sql
+        = QStringLiteral(
+              "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, Modify, RSZ, ProgSp, TOE, "
+              "Akustik) VALUES ('Haupteingang', '1001', 1, 1, 1, 0, 1, 0, 3, 0, 1, 1), "
+              "('O''Briens Tür', '1002', 2, 5, 0, 1, 1, 1, 0, 1, 0, 0);"
+              "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) VALUES ('0000000A1B2C', 'Müller', 'M1'), "
+              "('0000000A1B2D', 'Meier', NULL);"
+              "INSERT INTO Zutrittsprofile VALUES ('Personal');"
+              "INSERT INTO Zuleser VALUES ('Personal', '1001', 'IMMER', 'Tür auf');"
+              "INSERT INTO Zuschluessel VALUES ('0000000A1B2C', 'Personal');"
+              "INSERT INTO Funktionen VALUES ('Tür auf', 0, 'A101', 1);"
+              "INSERT INTO Zeitzonen VALUES (%1);")
+              .arg(zone);
     const int lastBus = atLeast(layout, Layout::Version5) ? 24 : 8;
     for (int bus = 1; bus <= lastBus; ++bus)
         sql += QStringLiteral("INSERT INTO HLV_BUS VALUES (%1, %2);").arg(bus).arg(bus == 1 ? 3 : 0);
@@ -99,8 +101,9 @@ QString rows(Layout layout)
     if (atLeast(layout, Layout::Version4))
         sql += QStringLiteral("INSERT INTO Einstellungen VALUES ('Fernwartung', 0, 0, NULL, NULL);");
     if (atLeast(layout, Layout::Version5))
-        sql += QStringLiteral("INSERT INTO Einstellungen (Bezeichnung, Wert, Zeitintervall) VALUES ('WatchdogNW', 0, 0), "
-                              "('ErrorMesBUS', 0, NULL), ('ErrorMesTxt', 0, NULL), ('DubbleSave', 0, NULL);");
+        sql += QStringLiteral(
+            "INSERT INTO Einstellungen (Bezeichnung, Wert, Zeitintervall) VALUES ('WatchdogNW', 0, 0), "
+            "('ErrorMesBUS', 0, NULL), ('ErrorMesTxt', 0, NULL), ('DubbleSave', 0, NULL);");
     if (atLeast(layout, Layout::Version7))
         sql += QStringLiteral("UPDATE Schluessel SET AbsoluteZeit = 0;"
                               "INSERT INTO Einstellungen (Bezeichnung, Wert, Zeitintervall) VALUES "
@@ -132,9 +135,10 @@ void fillProject(const QString& path, const ProjectSize& size)
 {
     Database db(path);
     SQLite::Transaction transaction(db.sql());
-    SQLite::Statement reader(db.sql(), "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
-                                       "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) "
-                                       "VALUES (?, ?, ?, ?, 1, 0, 0, 1, 0, 0, 0, 0, 0)");
+    SQLite::Statement reader(db.sql(),
+                             "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
+                             "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) "
+                             "VALUES (?, ?, ?, ?, 1, 0, 0, 1, 0, 0, 0, 0, 0)");
     int serial = 200000;
     for (int line = 1; line <= size.busLines; ++line) {
         for (int address = 0; address < size.readersPerLine; ++address, ++serial) {
@@ -152,13 +156,15 @@ void fillProject(const QString& path, const ProjectSize& size)
         profile.exec();
         profile.reset();
     }
-    SQLite::Statement zone(db.sql(), "INSERT INTO Zeitzonen (Tname, MoSzeit1, MoEzeit1) VALUES (?, '07:00:00', '18:00:00')");
+    SQLite::Statement zone(db.sql(),
+                           "INSERT INTO Zeitzonen (Tname, MoSzeit1, MoEzeit1) VALUES (?, '07:00:00', '18:00:00')");
     for (int i = 0; i < size.timeZones; ++i) {
         zone.bind(1, QStringLiteral("Zone %1").arg(i).toStdString());
         zone.exec();
         zone.reset();
     }
-    SQLite::Statement assignment(db.sql(), "INSERT INTO Zuleser (Profil, Leser, Zeitzone, ZFunktion) VALUES (?, ?, ?, 'Tür auf')");
+    SQLite::Statement assignment(
+        db.sql(), "INSERT INTO Zuleser (Profil, Leser, Zeitzone, ZFunktion) VALUES (?, ?, ?, 'Tür auf')");
     const int readers = size.busLines * size.readersPerLine;
     for (int i = 0; i < size.assignments; ++i) {
         // Each round over the profiles moves on to other readers: no pair twice.
@@ -172,7 +178,8 @@ void fillProject(const QString& path, const ProjectSize& size)
     SQLite::Statement key(db.sql(), "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) VALUES (?, ?, ?)");
     SQLite::Statement keyProfile(db.sql(), "INSERT INTO Zuschluessel (Schluessel, Profil) VALUES (?, ?)");
     for (int i = 0; i < size.keys; ++i) {
-        const std::string number = QStringLiteral("%1").arg(0x10000000 + i, 12, 16, QLatin1Char('0')).toUpper().toStdString();
+        const std::string number
+            = QStringLiteral("%1").arg(0x10000000 + i, 12, 16, QLatin1Char('0')).toUpper().toStdString();
         key.bind(1, number);
         key.bind(2, QStringLiteral("Schlüssel %1").arg(i).toStdString());
         key.bind(3, QStringLiteral("K%1").arg(i).toStdString());
@@ -184,6 +191,28 @@ void fillProject(const QString& path, const ProjectSize& size)
         keyProfile.reset();
     }
     transaction.commit();
+}
+
+void addProfile(const QString& path, const QString& name)
+{
+    Database db(path);
+    SQLite::Statement q(db.sql(), "INSERT INTO Zutrittsprofile (Zname) VALUES (?)");
+    q.bind(1, name.toStdString());
+    q.exec();
+}
+
+int profileCount(const QString& path, const QString& name)
+{
+    Database db(path, Database::Access::ReadOnly);
+    SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zutrittsprofile WHERE Zname = ?");
+    q.bind(1, name.toStdString());
+    return q.executeStep() ? q.getColumn(0).getInt() : -1;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QByteArray projectDigest(const QString& path)

@@ -31,6 +31,15 @@ void fillProject(const QString& path, const ProjectSize& size);
 // Runs statements on a project file, with the program's collation.
 void execSql(const QString& path, const QString& sql);
 
+// Adds the access profile `name` to the project at `path`: a change.
+void addProfile(const QString& path, const QString& name = QStringLiteral("Reinigung"));
+
+// How many access profiles of that name the project holds.
+int profileCount(const QString& path, const QString& name = QStringLiteral("Reinigung"));
+
+// The bytes of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // A digest of every row of every table, in table and row order: two files
 // hold the same project exactly when their digests are equal.
 QByteArray projectDigest(const QString& path);

@@ -65,13 +65,10 @@ struct ProjectWorld {
     }
 
     // Every file in the project folder, sorted.
-    static QStringList projectFolder() { return QDir(ProgramFolder::projectsDir()).entryList(QDir::Files | QDir::Hidden); }
+    static QStringList projectFolder()
+    {
+        return QDir(ProgramFolder::projectsDir()).entryList(QDir::Files | QDir::Hidden);
+    }
 };
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace varnox::test

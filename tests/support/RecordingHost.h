@@ -25,7 +25,10 @@ public:
     }
 
 private:
-    void record(const char* what, bool flag) { calls << QStringLiteral("%1(%2)").arg(QLatin1String(what)).arg(int(flag)); }
+    void record(const char* what, bool flag)
+    {
+        calls << QStringLiteral("%1(%2)").arg(QLatin1String(what)).arg(int(flag));
+    }
 };
 
 }  // namespace varnox::test

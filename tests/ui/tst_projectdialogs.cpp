@@ -14,8 +14,7 @@ using test::ProjectWorld;
 
 namespace {
 
-template <typename T = QPushButton>
-T* child(QWidget* window, const char* name)
+template <typename T = QPushButton> T* child(QWidget* window, const char* name)
 {
     T* found = window->findChild<T*>(QLatin1String(name));
     if (!found)
@@ -106,7 +105,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(&dialog, "TxtFileSaveAs")->text(), QString("Zweig.mdb"));
         w.op.then(Answer::No);
         QTest::mouseClick(child(&dialog, "CmdFileSaveAsS"), Qt::LeftButton);
-        QCOMPARE(w.op.texts(), QStringList {"Die Projektdatei \"Zweig.mdb\" besteht bereits!\r\nMöchten Sie sie ersetzen?"});
+        QCOMPARE(w.op.texts(),
+                 QStringList {"Die Projektdatei \"Zweig.mdb\" besteht bereits!\r\nMöchten Sie sie ersetzen?"});
         QVERIFY(dialog.isVisible());
         QTest::mouseClick(child(&dialog, "CmdFileSaveAsA"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());

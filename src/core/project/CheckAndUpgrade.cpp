@@ -22,7 +22,9 @@ enum class Finding { Usable, Upgrade, MissingTables, WrongFieldCount, WrongVersi
 
 struct Inspection {
     Inspection(Finding f, UpgradeFrom u = UpgradeFrom::Version3, QString t = QString())
-        : finding(f), from(u), table(std::move(t))
+        : finding(f)
+        , from(u)
+        , table(std::move(t))
     {
     }
     Finding finding;
@@ -64,7 +66,8 @@ std::optional<int> fieldCount(Database& db, const QString& table)
 // their readers and settings tables.
 Inspection inspectOldLayout(Database& db)
 {
-    const int tables = count(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    const int tables = count(
+        db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
     if (tables < 8 || tables > 9)
         return {Finding::MissingTables};
     static const QList<QPair<QString, int>> fields = {

@@ -63,7 +63,7 @@ QString systemError() { return qt_error_string(errno); }
 
 bool isRegularFile(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     return ::stat(native(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -73,7 +73,7 @@ bool copyFileKeepingTime(const QString& from, const QString& to, QString* error)
     bool ok = false;
     {
         FileDescriptor in(::open(native(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-        struct stat info {};
+        struct stat info { };
         if (in.valid() && ::fstat(in.get(), &info) == 0 && !S_ISREG(info.st_mode))
             errno = EISDIR;  // a folder, a pipe or a device is no project file
         else if (in.valid()) {

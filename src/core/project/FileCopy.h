@@ -23,7 +23,7 @@ bool hasSideFiles(const QString& path);
 // Closes a POSIX file descriptor when it goes out of scope.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
+    explicit FileDescriptor(int fd = -1) : m_fd(fd) { }
     ~FileDescriptor();
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;

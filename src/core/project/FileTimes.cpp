@@ -11,7 +11,7 @@ namespace {
 
 bool modificationTime(const QString& path, timespec* time)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return false;
     *time = info.st_mtim;

@@ -37,7 +37,8 @@ Message message(const QString& text, const QString& title, MessageIcon icon)
 
 Message nameExistsMessage()
 {
-    return message(GetText(312, "Der Projektname existiert bereits!"), GetText(313, "Umbennen"), MessageIcon::Exclamation);
+    return message(GetText(312, "Der Projektname existiert bereits!"), GetText(313, "Umbennen"),
+                   MessageIcon::Exclamation);
 }
 
 Message replaceQuestion(const QString& file)
@@ -57,7 +58,8 @@ Message retryQuestion(const QString& what)
 
 // The new project file is written in one piece, its work copy made and
 // checked; on any failure both are removed again.
-bool ProjectCreator::writeNewProject(const QString& path, const QString& source, bool fromTemplate, QString* workCopyName)
+bool ProjectCreator::writeNewProject(const QString& path, const QString& source, bool fromTemplate,
+                                     QString* workCopyName)
 {
     QDir().mkpath(ProgramFolder::projectsDir());
     if (fromTemplate)
@@ -86,14 +88,16 @@ DialogStep ProjectCreator::CreateProject(const QString& name)
         return DialogStep::Stay;
     }
     const QString path = projectFilePathForName(name);
-    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink() || workCopyNameFor(name + kExtension) == session.workCopyName) {
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()
+        || workCopyNameFor(name + kExtension) == session.workCopyName) {
         m_context.op.tell(nameExistsMessage());
         return DialogStep::Stay;
     }
     QString workCopy;
     if (!writeNewProject(path, ProgramFolder::templateFile(), true, &workCopy)) {
         const QString what = GetText(314, "Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName : DialogStep::Close;
+        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
+                                                                                    : DialogStep::Close;
     }
     m_saver.AskSaveAndClose();
     session.workCopyName = workCopy;
@@ -130,7 +134,8 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
     QString newWorkCopy;
     if (!writeNewProject(target, workCopyPath(oldWorkCopy), false, &newWorkCopy)) {
         const QString what = GetText(258, "Beim Speichern der Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName : DialogStep::Close;
+        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
+                                                                                    : DialogStep::Close;
     }
     closeOldProject(oldWorkCopy, target);
     session.workCopyName = newWorkCopy;
@@ -166,8 +171,8 @@ bool ProjectCreator::cancelNewProject(bool atStart)
     if (!atStart)
         return true;
     const Message question = message(GetText(2201, "Möchten Sie kein neues Projekt erstellen") + kNewLine
-                                          + GetText(597, "und damit das Programm beenden?"),
-                                      GetText(598, "Achtung"), MessageIcon::Question);
+                                         + GetText(597, "und damit das Programm beenden?"),
+                                     GetText(598, "Achtung"), MessageIcon::Question);
     if (m_context.op.ask(question, Buttons::YesNo) != Answer::Yes)
         return false;
     m_context.host.terminate();

@@ -9,17 +9,17 @@ struct ProjectContext;
 
 // What a name dialog does after its button was handled.
 enum class DialogStep {
-    Done,        // the project is open; the dialog closes
-    Stay,        // the dialog stays with the name as it is
+    Done,  // the project is open; the dialog closes
+    Stay,  // the dialog stays with the name as it is
     SelectName,  // the dialog stays and selects the whole name for a retry
-    Close,       // the dialog closes; nothing changed
+    Close,  // the dialog closes; nothing changed
 };
 
 // New projects from the template, and saving the open project under a new
 // name: the buttons of FrmNewFile and FrmFileSaveAs.
 class ProjectCreator {
 public:
-    ProjectCreator(ProjectContext& context, ProjectSaver& saver) : m_context(context), m_saver(saver) {}
+    ProjectCreator(ProjectContext& context, ProjectSaver& saver) : m_context(context), m_saver(saver) { }
 
     // CreateProject: FrmNewFile's create button with the name typed.
     DialogStep CreateProject(const QString& name);

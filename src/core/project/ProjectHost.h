@@ -27,7 +27,7 @@ public:
 
     // The supervision (system test, watchdogs, remote maintenance) starts
     // for the project that has just been opened or created.
-    virtual void startSupervision() {}
+    virtual void startSupervision() { }
     // The additional save: after the project file has been written, a copy
     // of the work copy goes to the folder of the setting "DubbleSave".
     virtual void additionalSave(const QString& workCopyName) { Q_UNUSED(workCopyName); }

@@ -31,8 +31,9 @@ Message noFileSelectedMessage()
 Message endProgramQuestion(Mode mode)
 {
     Message m;
-    m.text = (mode == Mode::Konfiguration ? GetText(599, "Möchten Sie keine Datei öffnen bzw. keine neue Datei erstellen")
-                                          : GetText(596, "Möchten Sie keine Datei öffnen"))
+    m.text
+        = (mode == Mode::Konfiguration ? GetText(599, "Möchten Sie keine Datei öffnen bzw. keine neue Datei erstellen")
+                                       : GetText(596, "Möchten Sie keine Datei öffnen"))
         + kNewLine + GetText(597, "und damit das Programm beenden?");
     m.title = GetText(598, "Achtung");
     m.icon = MessageIcon::Question;

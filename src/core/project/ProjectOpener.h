@@ -13,7 +13,7 @@ struct ProjectContext;
 // project on the command line, and through the project dialog FrmFileOpen.
 class ProjectOpener {
 public:
-    ProjectOpener(ProjectContext& context, ProjectSaver& saver) : m_context(context), m_saver(saver) {}
+    ProjectOpener(ProjectContext& context, ProjectSaver& saver) : m_context(context), m_saver(saver) { }
 
     // The project files "*.mdb" of the project folder, sorted; the folder is
     // created when it is missing.

@@ -25,9 +25,11 @@ QString projectFilePathForName(const QString& projectName)
     const QString wanted = projectName + kProjectExtension;
     const QDir folder(ProgramFolder::projectsDir());
     if (!QFileInfo::exists(folder.filePath(wanted))) {
-        const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries
+            = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& entry : entries)
-            if (entry.size() == wanted.size() && entry.startsWith(projectName) && entry.endsWith(kProjectExtension, Qt::CaseInsensitive))
+            if (entry.size() == wanted.size() && entry.startsWith(projectName)
+                && entry.endsWith(kProjectExtension, Qt::CaseInsensitive))
                 return folder.filePath(entry);
     }
     return folder.filePath(wanted);

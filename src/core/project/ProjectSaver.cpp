@@ -27,7 +27,11 @@ Message saveFailedMessage(const QString& workCopyName, const QString& reason, bo
         + GetText(2207, " konnte nicht gespeichert werden.") + kNewLine + reason + kNewLine
         + GetText(2208, "Die Projektdatei ist unverändert geblieben.");
     if (keepsWorkCopy)
-        m.text += kNewLine + GetText(2209, "Ihre Änderungen bleiben in der Arbeitskopie erhalten und werden beim nächsten Öffnen des Projekts angeboten.");
+        m.text
+            += kNewLine
+            + GetText(
+                   2209,
+                   "Ihre Änderungen bleiben in der Arbeitskopie erhalten und werden beim nächsten Öffnen des Projekts angeboten.");
     m.title = GetText(246, "Fehler");
     m.icon = MessageIcon::Critical;
     return m;

@@ -21,7 +21,7 @@ QString CopyBack(const QString& workCopyName, QString* error = nullptr);
 // reported and never costs the changes: the work copy then stays.
 class ProjectSaver {
 public:
-    explicit ProjectSaver(ProjectContext& context) : m_context(context) {}
+    explicit ProjectSaver(ProjectContext& context) : m_context(context) { }
 
     // Save: asks the save question, whether or not anything changed.
     void Save();
@@ -49,7 +49,6 @@ public:
     static Message saveQuestion(const QString& workCopyName);
 
 private:
-
     ProjectContext& m_context;
 };
 

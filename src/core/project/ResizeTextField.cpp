@@ -79,7 +79,8 @@ QString leadingName(const QString& part)
 
 QString collationOf(const QString& columnDefinition)
 {
-    static const QRegularExpression collate(QStringLiteral("\\bCOLLATE\\s+(\\w+)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression collate(QStringLiteral("\\bCOLLATE\\s+(\\w+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
     const auto m = collate.match(columnDefinition);
     return m.hasMatch() ? m.captured(1) : QString();
 }
@@ -96,8 +97,9 @@ QStringList columnNames(Database& db, const QString& table)
 
 QStringList indexDefinitions(Database& db, const QString& table)
 {
-    SQLite::Statement q(db.sql(), "SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? COLLATE NOCASE "
-                                  "AND sql IS NOT NULL");
+    SQLite::Statement q(db.sql(),
+                        "SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? COLLATE NOCASE "
+                        "AND sql IS NOT NULL");
     q.bind(1, utf8(table));
     QStringList sql;
     while (q.executeStep())
@@ -138,7 +140,8 @@ void ResizeTextField(Database& db, const QString& table, const QString& field, i
         quotedColumns << quotedIdentifier(c);
     const QString list = quotedColumns.join(QStringLiteral(", "));
     db.sql().exec(utf8(QStringLiteral("CREATE TABLE %1 (%2)").arg(rebuilt, parts.join(QStringLiteral(", ")))));
-    db.sql().exec(utf8(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(rebuilt, list, quotedIdentifier(table))));
+    db.sql().exec(
+        utf8(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(rebuilt, list, quotedIdentifier(table))));
     db.sql().exec(utf8(QStringLiteral("DROP TABLE %1").arg(quotedIdentifier(table))));
     db.sql().exec(utf8(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(rebuilt, quotedIdentifier(table))));
     for (const QString& index : indexes)

@@ -52,7 +52,7 @@ void finishFile(const QString& temp, const QString& target, const QString& sourc
     FileDescriptor fd(::open(native(temp).c_str(), O_RDWR | O_CLOEXEC));
     if (!fd.valid())
         failWithSystemError("open");
-    struct stat old {};
+    struct stat old { };
     if (::stat(native(target).c_str(), &old) == 0 && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
         failWithSystemError("chmod");
     if (time == SnapshotTime::KeepSource && !takeLastWrite(fd.get(), source))

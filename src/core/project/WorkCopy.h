@@ -10,12 +10,12 @@ class Operator;
 
 // What to do with a work copy that a crash or a forced end left behind.
 enum class LeftBehind {
-    Ask,      // opening: offer to go on with its unsaved changes
+    Ask,  // opening: offer to go on with its unsaved changes
     Replace,  // a file just written (new project, save as): it is the truth
 };
 
 struct WorkCopy {
-    QString name;          // "~hlv<project>.tmp"; empty when none could be made
+    QString name;  // "~hlv<project>.tmp"; empty when none could be made
     bool resumed = false;  // a left-behind work copy was kept with its changes
 };
 

@@ -26,12 +26,6 @@ QString projectFile(const QString& name)
     return ProgramFolder::projectsDir() + QLatin1Char('/') + name;
 }
 
-QByteArray bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeBytes(const QString& path, const QByteArray& content)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -45,7 +39,8 @@ QStringList column(Database& db, const std::string& sql)
     SQLite::Statement q(db.sql(), sql);
     QStringList out;
     while (q.executeStep())
-        out << (q.getColumn(0).isNull() ? QStringLiteral("<null>") : QString::fromStdString(q.getColumn(0).getString()));
+        out << (q.getColumn(0).isNull() ? QStringLiteral("<null>")
+                                        : QString::fromStdString(q.getColumn(0).getString()));
     return out;
 }
 
@@ -57,7 +52,8 @@ QStringList layoutOf(const QString& path)
     QStringList out;
     for (const QString& table : column(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))
         out << table + QLatin1Char(':')
-                + column(db, "SELECT name || ' ' || type FROM pragma_table_info('" + table.toStdString() + "')").join(QLatin1Char(','));
+                + column(db, "SELECT name || ' ' || type FROM pragma_table_info('" + table.toStdString() + "')")
+                      .join(QLatin1Char(','));
     out << column(db, "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name");
     return out;
 }
@@ -84,7 +80,7 @@ private slots:
         test::ScriptedOperator op;
         QVERIFY(check(op));
         QVERIFY(op.asked().isEmpty());
-        QCOMPARE(bytes(workCopyPath(kWorkCopy)), bytes(projectFile("Anlage.mdb")));
+        QCOMPARE(test::fileBytes(workCopyPath(kWorkCopy)), test::fileBytes(projectFile("Anlage.mdb")));
         QVERIFY(!IsModified(kWorkCopy));
     }
 
@@ -106,29 +102,32 @@ private slots:
         test::TempHome home;
         QVERIFY(writeProjectTemplate(home.file("current.mdb")));
         test::writeProject(projectFile("Anlage.mdb"), layout);
-        const QByteArray original = bytes(projectFile("Anlage.mdb"));
+        const QByteArray original = test::fileBytes(projectFile("Anlage.mdb"));
         test::ScriptedOperator op;
         QVERIFY(check(op));
         QVERIFY(op.asked().isEmpty());
-        QCOMPARE(bytes(projectFile("Anlage.mdb")), original);
+        QCOMPARE(test::fileBytes(projectFile("Anlage.mdb")), original);
         QVERIFY(IsModified(kWorkCopy));
         QCOMPARE(layoutOf(workCopyPath(kWorkCopy)), layoutOf(home.file("current.mdb")));
 
         Database db(workCopyPath(kWorkCopy));
         Database current(home.file("current.mdb"), Database::Access::ReadOnly);
         // Every row the upgrade adds has the values a new project starts with.
-        const std::string settings = "SELECT Bezeichnung || '=' || ifnull(Wert, '-') || '/' || ifnull(Zeitintervall, '-') "
-                                     "|| '/' || ifnull(Versionsnummer, '-') FROM Einstellungen "
-                                     "WHERE Bezeichnung NOT IN ('Anlagentest', 'Watchdog') ORDER BY Bezeichnung";
+        const std::string settings
+            = "SELECT Bezeichnung || '=' || ifnull(Wert, '-') || '/' || ifnull(Zeitintervall, '-') "
+              "|| '/' || ifnull(Versionsnummer, '-') FROM Einstellungen "
+              "WHERE Bezeichnung NOT IN ('Anlagentest', 'Watchdog') ORDER BY Bezeichnung";
         QCOMPARE(column(db, settings), column(current, settings));
         QCOMPARE(column(db, "SELECT BusID || '/' || ComPort FROM HLV_BUS ORDER BY BusID").mid(1),
                  column(current, "SELECT BusID || '/' || ComPort FROM HLV_BUS ORDER BY BusID").mid(1));
         QCOMPARE(column(db, "SELECT ComPort FROM HLV_BUS WHERE BusID = 1"), QStringList {"3"});
-        QCOMPARE(column(db, "SELECT Bezeichnung FROM Einstellungen ORDER BY rowid").mid(8),
-                 QStringList({"StandardStartUhrzeit", "StandardStartStunde", "StandardStartMinute", "StandardEndeUhrzeit",
-                              "StandardEndeStunde", "StandardEndeMinute", "DifferenzEnde", "DifferenzEndeWert"}));
+        QCOMPARE(
+            column(db, "SELECT Bezeichnung FROM Einstellungen ORDER BY rowid").mid(8),
+            QStringList({"StandardStartUhrzeit", "StandardStartStunde", "StandardStartMinute", "StandardEndeUhrzeit",
+                         "StandardEndeStunde", "StandardEndeMinute", "DifferenzEnde", "DifferenzEndeWert"}));
         // The rows that were there are kept, and found without regard to case.
-        QCOMPARE(column(db, "SELECT Seriennr || '/' || Typ FROM Leser WHERE Lname = 'o''BRIENS TÜR'"), QStringList {"1002/0"});
+        QCOMPARE(column(db, "SELECT Seriennr || '/' || Typ FROM Leser WHERE Lname = 'o''BRIENS TÜR'"),
+                 QStringList {"1002/0"});
         QCOMPARE(column(db, "SELECT AbsoluteZeit FROM Schluessel ORDER BY Sname"), QStringList({"0", "0"}));
         if (int(layout) >= int(Layout::Version3))
             QCOMPARE(column(db, "SELECT Funktion FROM Einstellungen WHERE Bezeichnung = 'Anlagentest'"),
@@ -166,14 +165,16 @@ private slots:
         QTest::newRow("version empty") << "UPDATE Einstellungen SET Versionsnummer = NULL WHERE Bezeichnung = 'Version'"
                                        << QByteArray() << wrongVersion << "Fehler";
         QTest::newRow("zero bytes") << QString() << QByteArray() << noProject << "Fehler";
-        QTest::newRow("random bytes") << QString() << QByteArray::fromHex("8a31ff0042d5").repeated(700) << noProject << "Fehler";
+        QTest::newRow("random bytes") << QString() << QByteArray::fromHex("8a31ff0042d5").repeated(700) << noProject
+                                      << "Fehler";
         QTest::newRow("text") << QString() << QByteArray("Projekt Anlage\r\n") << noProject << "Fehler";
-        QTest::newRow("other program") << "-- other\nCREATE TABLE Kunden (Name, Ort); CREATE TABLE Rechnungen (Nr, Betrag); "
-                                          "INSERT INTO Kunden VALUES ('Tür', 'Süd')"
-                                       << QByteArray()
-                                       << "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
-                                          "Sie kann nicht vom Programm geöffnet werden!"
-                                       << "Fehler";
+        QTest::newRow("other program")
+            << "-- other\nCREATE TABLE Kunden (Name, Ort); CREATE TABLE Rechnungen (Nr, Betrag); "
+               "INSERT INTO Kunden VALUES ('Tür', 'Süd')"
+            << QByteArray()
+            << "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
+               "Sie kann nicht vom Programm geöffnet werden!"
+            << "Fehler";
         QTest::newRow("nine tables of another program")
             << "ALTER TABLE Zutrittsprofile RENAME TO Kunden; DROP TABLE Einstellungen; CREATE TABLE Rechnungen (x)"
             << QByteArray() << noProject << "Fehler";
@@ -194,13 +195,13 @@ private slots:
             test::writeProject(projectFile("Anlage.mdb"), Layout::Version3);
             test::execSql(projectFile("Anlage.mdb"), sql);
         }
-        const QByteArray original = bytes(projectFile("Anlage.mdb"));
+        const QByteArray original = test::fileBytes(projectFile("Anlage.mdb"));
         test::ScriptedOperator op;
         QVERIFY(!check(op));
         QCOMPARE(op.texts(), QStringList {text});
         QCOMPARE(op.asked().first().message.title, title);
         QCOMPARE(op.asked().first().message.icon, MessageIcon::Critical);
-        QCOMPARE(bytes(projectFile("Anlage.mdb")), original);
+        QCOMPARE(test::fileBytes(projectFile("Anlage.mdb")), original);
     }
 
     void oldestLayoutWithShortTimeZones()
@@ -210,8 +211,9 @@ private slots:
         test::execSql(projectFile("Anlage.mdb"), "ALTER TABLE Zeitzonen DROP COLUMN SoEzeit4");
         test::ScriptedOperator op;
         QVERIFY(!check(op));
-        QCOMPARE(op.texts(), QStringList {"Die Tabelle Zeitzonen hat nicht die geforderte Anzahl von Feldern.\r\n"
-                                          "Das Programm kann die Projektdatei nicht öffnen!"});
+        QCOMPARE(op.texts(),
+                 QStringList {"Die Tabelle Zeitzonen hat nicht die geforderte Anzahl von Feldern.\r\n"
+                              "Das Programm kann die Projektdatei nicht öffnen!"});
         QCOMPARE(op.asked().first().message.title, QString("Fehler in der Datei"));
     }
 
@@ -229,7 +231,7 @@ private slots:
         const QString path = projectFile("Anlage.mdb");
         test::writeProject(path, Layout::Version8);
         test::fillProject(path, {1, 10, 400, 20, 5, 50});
-        QByteArray content = bytes(path);
+        QByteArray content = test::fileBytes(path);
         QVERIFY(content.size() > 40000);
         if (truncate)
             content.truncate(content.size() / 2);
@@ -238,15 +240,17 @@ private slots:
         writeBytes(path, content);
         test::ScriptedOperator op;
         QVERIFY(!check(op));
-        QCOMPARE(op.texts(), QStringList {"Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
-                                          "Entweder ist sie keine Projektdatei oder sie ist defekt."});
+        QCOMPARE(op.texts(),
+                 QStringList {"Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
+                              "Entweder ist sie keine Projektdatei oder sie ist defekt."});
     }
 
     void acceptedUnchanged_data()
     {
         QTest::addColumn<Layout>("layout");
         QTest::addColumn<QString>("sql");
-        QTest::newRow("no version row") << Layout::Version6 << "DELETE FROM Einstellungen WHERE Bezeichnung = 'Version'";
+        QTest::newRow("no version row") << Layout::Version6
+                                        << "DELETE FROM Einstellungen WHERE Bezeichnung = 'Version'";
         QTest::newRow("readers of 13 fields, no settings") << Layout::Version3 << "DROP TABLE Einstellungen";
     }
 
@@ -260,7 +264,7 @@ private slots:
         test::ScriptedOperator op;
         QVERIFY(check(op));
         QVERIFY(op.asked().isEmpty());
-        QCOMPARE(bytes(workCopyPath(kWorkCopy)), bytes(projectFile("Anlage.mdb")));
+        QCOMPARE(test::fileBytes(workCopyPath(kWorkCopy)), test::fileBytes(projectFile("Anlage.mdb")));
         QVERIFY(!IsModified(kWorkCopy));
     }
 
@@ -269,26 +273,28 @@ private slots:
         test::TempHome home;
         test::writeProject(projectFile("Anlage.mdb"), Layout::Version4);
         test::execSql(projectFile("Anlage.mdb"), "INSERT INTO HLV_BUS VALUES (12, 0)");
-        const QByteArray original = bytes(projectFile("Anlage.mdb"));
+        const QByteArray original = test::fileBytes(projectFile("Anlage.mdb"));
         test::ScriptedOperator op;
         QVERIFY(!check(op));
-        QCOMPARE(op.texts(), QStringList({"Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
-                                          "Entweder ist sie keine Projektdatei oder sie ist defekt.",
-                                          "Die Projektdatei ANLAGE.MDB konnte nicht geöffnet werden.\r\n"
-                                          "Sie wurde mit einer älteren SW-Version erstellt.\r\n"
-                                          "Um mit ihr arbeiten zu können, muß sie aktualisiert werden.\r\n"
-                                          "Die Aktualisierung ist jedoch fehlgeschlagen!"}));
-        QCOMPARE(bytes(projectFile("Anlage.mdb")), original);
+        QCOMPARE(op.texts(),
+                 QStringList({"Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
+                              "Entweder ist sie keine Projektdatei oder sie ist defekt.",
+                              "Die Projektdatei ANLAGE.MDB konnte nicht geöffnet werden.\r\n"
+                              "Sie wurde mit einer älteren SW-Version erstellt.\r\n"
+                              "Um mit ihr arbeiten zu können, muß sie aktualisiert werden.\r\n"
+                              "Die Aktualisierung ist jedoch fehlgeschlagen!"}));
+        QCOMPARE(test::fileBytes(projectFile("Anlage.mdb")), original);
     }
 
     void resizeKeepsColumnsRowsIndexesAndCase()
     {
         test::TempHome home;
         const QString path = home.file("t.db");
-        test::execSql(path, "CREATE TABLE T (a INTEGER, \"b,c\" TEXT(5) COLLATE CASEFOLD CHECK (length(\"b,c\") <= 5), "
-                            "d TEXT DEFAULT 'x, y' -- a remark, with a comma\n);"
-                            "CREATE UNIQUE INDEX TIndex ON T (\"b,c\");"
-                            "INSERT INTO T VALUES (1, 'Tür', 'q'), (2, 'Fünf5', NULL)");
+        test::execSql(path,
+                      "CREATE TABLE T (a INTEGER, \"b,c\" TEXT(5) COLLATE CASEFOLD CHECK (length(\"b,c\") <= 5), "
+                      "d TEXT DEFAULT 'x, y' -- a remark, with a comma\n);"
+                      "CREATE UNIQUE INDEX TIndex ON T (\"b,c\");"
+                      "INSERT INTO T VALUES (1, 'Tür', 'q'), (2, 'Fünf5', NULL)");
         {
             Database db(path);
             ResizeTextField(db, "T", "b,c", 8);

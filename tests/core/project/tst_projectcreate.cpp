@@ -11,11 +11,6 @@ using test::ProjectWorld;
 
 namespace {
 
-void change(const QString& workCopyName)
-{
-    test::execSql(workCopyPath(workCopyName), QStringLiteral("INSERT INTO Zutrittsprofile VALUES ('Reinigung')"));
-}
-
 const QString kForbidden = QStringLiteral("Ein Projektname darf keines der folgenden Zeichen enthalten:\r\n"
                                           "       \\  /  :  *  ?  \"  <  >  |");
 
@@ -30,11 +25,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
-        QTest::newRow("empty") << "" << "Geben Sie bitte dem Projekt einen Namen!" << "Name fehlt";
-        QTest::newRow("blanks") << "   " << "Geben Sie bitte dem Projekt einen Namen!" << "Name fehlt";
+        QTest::newRow("empty") << ""
+                               << "Geben Sie bitte dem Projekt einen Namen!"
+                               << "Name fehlt";
+        QTest::newRow("blanks") << "   "
+                                << "Geben Sie bitte dem Projekt einen Namen!"
+                                << "Name fehlt";
         for (const char* c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|", "\t"})
-            QTest::addRow("with %s", c) << QStringLiteral("Anlage%1Nord").arg(QLatin1String(c)) << kForbidden << "Umbennen";
-        QTest::newRow("existing, other case of extension") << "Alt" << "Der Projektname existiert bereits!" << "Umbennen";
+            QTest::addRow("with %s", c) << QStringLiteral("Anlage%1Nord").arg(QLatin1String(c)) << kForbidden
+                                        << "Umbennen";
+        QTest::newRow("existing, other case of extension") << "Alt"
+                                                           << "Der Projektname existiert bereits!"
+                                                           << "Umbennen";
     }
 
     void namesThatAreRefused()
@@ -60,17 +62,19 @@ private slots:
         ProjectWorld w;
         QVERIFY(ensureProjectTemplate());
         const QString old = w.openProject("Anlage");
-        change(old);
+        test::addProfile(workCopyPath(old));
         w.session.failedLogins = 1;
         QSignalSpy saved(&SaveState::instance(), &SaveState::savedChanged);
         w.op.then(Answer::No);
         QCOMPARE(w.creator.CreateProject("Nord'Süd"), DialogStep::Done);
         QCOMPARE(w.op.texts(), QStringList {"Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?"});
         QCOMPARE(w.session.workCopyName, QString("~hlvNord'Süd.tmp"));
-        QCOMPARE(test::projectDigest(w.projectFile("Nord'Süd.mdb")), test::projectDigest(ProgramFolder::templateFile()));
+        QCOMPARE(test::projectDigest(w.projectFile("Nord'Süd.mdb")),
+                 test::projectDigest(ProgramFolder::templateFile()));
         QVERIFY(!IsModified(w.session.workCopyName));
         QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "Nord'Süd.mdb", "~hlvNord'Süd.tmp"}));
-        QCOMPARE(w.protocolTexts(), QStringList({"Anmeldung 1 mal fehlgeschlagen", "Anmeldung im Konfigurationsmodus"}));
+        QCOMPARE(w.protocolTexts(),
+                 QStringList({"Anmeldung 1 mal fehlgeschlagen", "Anmeldung im Konfigurationsmodus"}));
         QCOMPARE(w.host.calls, QStringList({"closeLoginDialog", "fillMainWindow", "startSupervision"}));
         QCOMPARE(saved.size(), 1);
     }
@@ -92,8 +96,9 @@ private slots:
         test::execSql(ProgramFolder::templateFile(), "UPDATE Einstellungen SET Versionsnummer = 12");
         w.op.then(Answer::Ok).then(answer);
         QCOMPARE(w.creator.CreateProject("Neu"), step);
-        QCOMPARE(w.op.texts().last(), QString("Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!\r\n"
-                                              "Möchten Sie den Vorgang wiederholen?"));
+        QCOMPARE(w.op.texts().last(),
+                 QString("Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!\r\n"
+                         "Möchten Sie den Vorgang wiederholen?"));
         QCOMPARE(w.op.texts().size(), 2);
         QVERIFY(ProjectWorld::projectFolder().isEmpty());
         QVERIFY(w.session.workCopyName.isEmpty());
@@ -108,7 +113,8 @@ private slots:
         QVERIFY(!w.creator.cancelNewProject(true));
         QVERIFY(w.host.calls.isEmpty());
         QVERIFY(w.creator.cancelNewProject(true));
-        QCOMPARE(w.op.texts().first(), QString("Möchten Sie kein neues Projekt erstellen\r\nund damit das Programm beenden?"));
+        QCOMPARE(w.op.texts().first(),
+                 QString("Möchten Sie kein neues Projekt erstellen\r\nund damit das Programm beenden?"));
         QCOMPARE(w.op.asked().first().message.title, QString("Achtung"));
         QCOMPARE(w.host.calls, QStringList {"terminate"});
     }
@@ -118,8 +124,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("changed");
-        QTest::newRow("plain name") << "Kopie" << "Kopie.mdb" << false;
-        QTest::newRow("extension in capitals") << "Kopie.MDB" << "Kopie.MDB" << true;
+        QTest::newRow("plain name") << "Kopie"
+                                    << "Kopie.mdb" << false;
+        QTest::newRow("extension in capitals") << "Kopie.MDB"
+                                               << "Kopie.MDB" << true;
     }
 
     void saveAsWithAndWithoutChanges()
@@ -131,7 +139,7 @@ private slots:
         const QString old = w.openProject("Anlage");
         const QByteArray original = test::projectDigest(w.projectFile("Anlage.mdb"));
         if (changed)
-            change(old);
+            test::addProfile(workCopyPath(old));
         const QByteArray edited = test::projectDigest(workCopyPath(old));
         QCOMPARE(w.creator.SaveAs(name), DialogStep::Done);
         QVERIFY(w.op.asked().isEmpty());
@@ -149,12 +157,13 @@ private slots:
     {
         ProjectWorld w;
         const QString old = w.openProject("Anlage");
-        change(old);
+        test::addProfile(workCopyPath(old));
         test::writeProject(w.projectFile("Zweig.mdb"), test::Layout::Version8);
         const QByteArray other = test::fileBytes(w.projectFile("Zweig.mdb"));
         w.op.then(Answer::No);
         QCOMPARE(w.creator.SaveAs("Zweig"), DialogStep::Stay);
-        QCOMPARE(w.op.texts(), QStringList {"Die Projektdatei \"Zweig.mdb\" besteht bereits!\r\nMöchten Sie sie ersetzen?"});
+        QCOMPARE(w.op.texts(),
+                 QStringList {"Die Projektdatei \"Zweig.mdb\" besteht bereits!\r\nMöchten Sie sie ersetzen?"});
         QCOMPARE(w.op.asked().first().message.title, QString("Projekt speichern unter"));
         QCOMPARE(test::fileBytes(w.projectFile("Zweig.mdb")), other);
         QCOMPARE(w.session.workCopyName, old);
@@ -169,7 +178,7 @@ private slots:
     {
         ProjectWorld w;
         const QString open = w.openProject("Anlage");
-        change(open);
+        test::addProfile(workCopyPath(open));
         w.op.then(Answer::Yes);
         QCOMPARE(w.creator.SaveAs("Anlage"), DialogStep::Done);
         QCOMPARE(w.session.workCopyName, open);

@@ -10,11 +10,6 @@ using test::ProjectWorld;
 
 namespace {
 
-void change(const QString& workCopyName)
-{
-    test::execSql(workCopyPath(workCopyName), QStringLiteral("INSERT INTO Zutrittsprofile VALUES ('Reinigung')"));
-}
-
 int version(const QString& path)
 {
     Database db(path, Database::Access::ReadOnly);
@@ -40,10 +35,12 @@ private slots:
                                       << QStringList {"Ohne Anmeldung --> Beobachtungsmodus"};
         QTest::newRow("projects, standard") << false << true << Mode::Standard
                                             << QStringList {"hideLoginDialog", "showProjectDialog(0)"} << QStringList();
-        QTest::newRow("projects, configuration") << false << true << Mode::Konfiguration
-                                                 << QStringList {"hideLoginDialog", "showProjectDialog(1)"} << QStringList();
-        QTest::newRow("none, configuration") << false << false << Mode::Konfiguration
-                                             << QStringList {"hideLoginDialog", "showNewProjectDialog(1)"} << QStringList();
+        QTest::newRow("projects, configuration")
+            << false << true << Mode::Konfiguration << QStringList {"hideLoginDialog", "showProjectDialog(1)"}
+            << QStringList();
+        QTest::newRow("none, configuration")
+            << false << false << Mode::Konfiguration << QStringList {"hideLoginDialog", "showNewProjectDialog(1)"}
+            << QStringList();
         QTest::newRow("none, monitoring") << false << false << Mode::Beobachtung << QStringList() << QStringList();
     }
 
@@ -66,11 +63,12 @@ private slots:
         QCOMPARE(w.protocolTexts(), protocol);
         const bool noProjectMessage = !anyProject && mode != Mode::Konfiguration;
         QCOMPARE(w.session.noProjectMessageShown, noProjectMessage);
-        QCOMPARE(w.op.texts(), noProjectMessage ? QStringList {"Es ist keine Projektdatei vorhanden. Sie müssen ein "
-                                                               "neues Projekt erstellen,\r\n"
-                                                               "um mit dem Programm arbeiten zu können!\r\n"
-                                                               "Dies ist jedoch nur im Konfigurationsmodus möglich!"}
-                                                : QStringList());
+        QCOMPARE(w.op.texts(),
+                 noProjectMessage ? QStringList {"Es ist keine Projektdatei vorhanden. Sie müssen ein "
+                                                 "neues Projekt erstellen,\r\n"
+                                                 "um mit dem Programm arbeiten zu können!\r\n"
+                                                 "Dies ist jedoch nur im Konfigurationsmodus möglich!"}
+                                  : QStringList());
     }
 
     void firstOpeningWritesTheLogin_data()
@@ -79,8 +77,8 @@ private slots:
         QTest::addColumn<bool>("noProjectMessageShown");
         QTest::addColumn<QStringList>("protocol");
         QTest::newRow("first attempt") << 0 << false << QStringList {"Anmeldung im Standardmodus"};
-        QTest::newRow("after two failures") << 2 << false
-                                            << QStringList({"Anmeldung 2 mal fehlgeschlagen", "Anmeldung im Standardmodus"});
+        QTest::newRow("after two failures")
+            << 2 << false << QStringList({"Anmeldung 2 mal fehlgeschlagen", "Anmeldung im Standardmodus"});
         QTest::newRow("after the no-project message") << 0 << true << QStringList();
     }
 
@@ -118,12 +116,13 @@ private slots:
     {
         ProjectWorld w;
         const QString open = w.openProject("Anlage");
-        change(open);
+        test::addProfile(workCopyPath(open));
         const QByteArray edited = test::projectDigest(workCopyPath(open));
         w.home.writeFile("projekte/Kaputt.mdb", QByteArray(5000, '\x7f'));
         QVERIFY(!w.opener.OpenSelected("Kaputt.mdb"));
-        QCOMPARE(w.op.texts(), QStringList {"Das Programm kann die Datei KAPUTT.MDB nicht öffnen!\r\n"
-                                            "Entweder ist sie keine Projektdatei oder sie ist defekt."});
+        QCOMPARE(w.op.texts(),
+                 QStringList {"Das Programm kann die Datei KAPUTT.MDB nicht öffnen!\r\n"
+                              "Entweder ist sie keine Projektdatei oder sie ist defekt."});
         QCOMPARE(w.session.workCopyName, open);
         QCOMPARE(test::projectDigest(workCopyPath(open)), edited);
         QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "Kaputt.mdb", "~hlvAnlage.tmp"}));
@@ -134,7 +133,7 @@ private slots:
     {
         ProjectWorld w;
         const QString old = w.openProject("Anlage");
-        change(old);
+        test::addProfile(workCopyPath(old));
         const QByteArray edited = test::projectDigest(workCopyPath(old));
         test::writeProject(w.projectFile("Zweig.mdb"), test::Layout::Version8);
         w.op.then(Answer::Yes);
@@ -160,14 +159,11 @@ private slots:
         test::writeProject(w.projectFile("Anlage.mdb"), layout);
         QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
         const QString open = w.session.workCopyName;
-        change(open);
+        test::addProfile(workCopyPath(open));
         w.op.then(Answer::No);
         QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
         QCOMPARE(w.session.workCopyName, open);
-        Database db(workCopyPath(open), Database::Access::ReadOnly);
-        SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zutrittsprofile WHERE Zname = 'Reinigung'");
-        QVERIFY(q.executeStep());
-        QCOMPARE(q.getColumn(0).getInt(), 0);
+        QCOMPARE(test::profileCount(workCopyPath(open)), 0);
         QCOMPARE(version(workCopyPath(open)), 8);
     }
 

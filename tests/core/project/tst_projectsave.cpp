@@ -12,17 +12,11 @@
 #include <unistd.h>
 
 using namespace varnox;
-using test::fileBytes;
 using test::ProjectWorld;
 
 namespace {
 
 const QString kWorkCopy = QStringLiteral("~hlvAnlage.tmp");
-
-void change(const QString& workCopyName)
-{
-    test::execSql(workCopyPath(workCopyName), QStringLiteral("INSERT INTO Zutrittsprofile VALUES ('Reinigung')"));
-}
 
 const QString kSaveQuestion = QStringLiteral("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?");
 
@@ -53,13 +47,13 @@ private slots:
     {
         ProjectWorld w;
         w.openProject("Anlage");
-        const QByteArray before = fileBytes(w.projectFile("Anlage.mdb"));
+        const QByteArray before = test::fileBytes(w.projectFile("Anlage.mdb"));
         w.op.then(Answer::No);
         w.saver.Save();
         QCOMPARE(w.op.texts(), QStringList {kSaveQuestion});
         QCOMPARE(w.op.asked().first().message.title, QString("Varnox"));
         QCOMPARE(w.op.asked().first().buttons, Buttons::YesNo);
-        QCOMPARE(fileBytes(w.projectFile("Anlage.mdb")), before);
+        QCOMPARE(test::fileBytes(w.projectFile("Anlage.mdb")), before);
         QVERIFY(w.host.calls.isEmpty());
     }
 
@@ -67,7 +61,7 @@ private slots:
     {
         ProjectWorld w;
         w.openProject("Anlage");
-        change(kWorkCopy);
+        test::addProfile(workCopyPath(kWorkCopy));
         w.home.writeFile(QStringLiteral("projekte/~hlvAnlage.mdb.sav"), "left behind by a save that was killed");
         QSignalSpy saved(&SaveState::instance(), &SaveState::savedChanged);
         w.op.then(Answer::Yes);
@@ -97,7 +91,7 @@ private slots:
         w.openProject("Anlage");
         test::fillProject(workCopyPath(kWorkCopy), {1, 20, 2000, 20, 5, 100});
         const QString target = w.projectFile("Anlage.mdb");
-        const QByteArray before = fileBytes(target);
+        const QByteArray before = test::fileBytes(target);
         std::optional<DiskFull> diskFull;
         std::optional<test::ReadOnlyFolder> readOnly;
         if (cause == "disk full") {
@@ -125,7 +119,7 @@ private slots:
         QVERIFY(failure.text.endsWith("\r\nDie Projektdatei ist unverändert geblieben."));
         QCOMPARE(failure.icon, MessageIcon::Critical);
         if (cause != "folder in the way")
-            QCOMPARE(fileBytes(target), before);
+            QCOMPARE(test::fileBytes(target), before);
         QVERIFY(!QFileInfo::exists(snapshotTempPath(target)));
         QVERIFY(IsModified(kWorkCopy));
         QCOMPARE(saved.size(), 0);
@@ -149,7 +143,7 @@ private slots:
         w.openProject("Anlage");
         const QByteArray before = test::projectDigest(w.projectFile("Anlage.mdb"));
         if (changed) {
-            change(kWorkCopy);
+            test::addProfile(workCopyPath(kWorkCopy));
             w.op.then(answer);
         }
         const QByteArray edited = test::projectDigest(workCopyPath(kWorkCopy));
@@ -165,14 +159,14 @@ private slots:
     {
         ProjectWorld w;
         w.openProject("Anlage");
-        change(kWorkCopy);
+        test::addProfile(workCopyPath(kWorkCopy));
         const QString target = w.projectFile("Anlage.mdb");
         QVERIFY(QFile::rename(target, target + ".old"));
         QVERIFY(QDir().mkpath(target));
         w.op.then(Answer::Yes);
         QVERIFY(!w.saver.AskSaveAndClose());
         QVERIFY(w.op.texts().last().endsWith("Ihre Änderungen bleiben in der Arbeitskopie erhalten und werden beim "
-                                              "nächsten Öffnen des Projekts angeboten."));
+                                             "nächsten Öffnen des Projekts angeboten."));
         QVERIFY(QFileInfo::exists(workCopyPath(kWorkCopy)));
         QVERIFY(IsModified(kWorkCopy));
     }

@@ -27,26 +27,6 @@ QString project()
     return ProgramFolder::projectsDir() + QStringLiteral("/Anlage.mdb");
 }
 
-QByteArray bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void addProfile(const QString& path, const char* name)
-{
-    test::execSql(path, QStringLiteral("INSERT INTO Zutrittsprofile VALUES ('%1')").arg(QLatin1String(name)));
-}
-
-int profiles(const QString& path, const char* name)
-{
-    Database db(path, Database::Access::ReadOnly);
-    SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zutrittsprofile WHERE Zname = ?");
-    q.bind(1, name);
-    q.executeStep();
-    return q.getColumn(0).getInt();
-}
-
 void setModified(const QString& path, qint64 secondsSinceEpoch)
 {
     utimbuf times {secondsSinceEpoch, secondsSinceEpoch};
@@ -70,7 +50,7 @@ private slots:
         QVERIFY(!copy.resumed);
         QCOMPARE(LastWriteTime(workCopyPath(kWorkCopy)), QDateTime::fromSecsSinceEpoch(1700000000));
         QVERIFY(!IsModified(kWorkCopy));
-        addProfile(workCopyPath(kWorkCopy), "Reinigung");
+        test::addProfile(workCopyPath(kWorkCopy));
         QVERIFY(IsModified(kWorkCopy));
     }
 
@@ -80,7 +60,7 @@ private slots:
         test::writeProject(project(), test::Layout::Version8);
         test::ScriptedOperator op;
         QCOMPARE(MakeWorkCopy(QStringLiteral("Anlage.mdb"), op).name, kWorkCopy);
-        addProfile(workCopyPath(kWorkCopy), "Reinigung");
+        test::addProfile(workCopyPath(kWorkCopy));
         QVERIFY(IsModified(kWorkCopy));
     }
 
@@ -98,26 +78,27 @@ private slots:
         test::writeProject(project(), test::Layout::Version8);
         test::ScriptedOperator first;
         QCOMPARE(MakeWorkCopy(QStringLiteral("Anlage.mdb"), first).name, kWorkCopy);
-        addProfile(workCopyPath(kWorkCopy), "Reinigung");
+        test::addProfile(workCopyPath(kWorkCopy));
         // The program ended without closing the project; a stale journal lies beside its copy.
         QFile::copy(project(), workCopyPath(kWorkCopy) + QStringLiteral("-journal"));
 
         test::ScriptedOperator op;
         op.then(answer);
         const WorkCopy copy = MakeWorkCopy(QStringLiteral("Anlage.mdb"), op);
-        QCOMPARE(op.texts(), QStringList {"Zur Projektdatei \"Anlage.mdb\" liegt noch eine Arbeitskopie mit nicht "
-                                          "gespeicherten Änderungen vor.\r\n"
-                                          "Möchten Sie mit diesen Änderungen weiterarbeiten?\r\n"
-                                          "Bei Nein werden die Änderungen verworfen."});
+        QCOMPARE(op.texts(),
+                 QStringList {"Zur Projektdatei \"Anlage.mdb\" liegt noch eine Arbeitskopie mit nicht "
+                              "gespeicherten Änderungen vor.\r\n"
+                              "Möchten Sie mit diesen Änderungen weiterarbeiten?\r\n"
+                              "Bei Nein werden die Änderungen verworfen."});
         QCOMPARE(op.asked().first().buttons, Buttons::YesNo);
         QCOMPARE(copy.name, kWorkCopy);
         QCOMPARE(copy.resumed, answer == Answer::Yes);
         if (answer == Answer::Yes) {
             QFile::remove(workCopyPath(kWorkCopy) + QStringLiteral("-journal"));
-            QCOMPARE(profiles(workCopyPath(kWorkCopy), "Reinigung"), 1);
+            QCOMPARE(test::profileCount(workCopyPath(kWorkCopy)), 1);
         } else {
             QVERIFY(!QFile::exists(workCopyPath(kWorkCopy) + QStringLiteral("-journal")));
-            QCOMPARE(bytes(workCopyPath(kWorkCopy)), bytes(project()));
+            QCOMPARE(test::fileBytes(workCopyPath(kWorkCopy)), test::fileBytes(project()));
         }
     }
 
@@ -168,14 +149,15 @@ private slots:
         QVERIFY(MakeWorkCopy(QStringLiteral("Anlage.mdb"), op).name.isEmpty());
         QCOMPARE(op.asked().size(), 1);
         QCOMPARE(op.asked().first().message, accessDeniedMessage());
-        QCOMPARE(op.texts().first(), QString("Die ausgewählte Projektdatei kann nicht geöffnet werden.\r\n"
-                                             "Der Zugriff wurde verweigert.\r\n\r\n"
-                                             "Es besteht die Möglichkeit, daß die Datei bereits von\r\n"
-                                             "einem anderen Programm benutzt wird und damit für jedes\r\n"
-                                             "weitere Programm gesperrt wurde. Sie kann auch schreib-\r\n"
-                                             "geschützt sein bzw. sich auf einem schreibgeschützten\r\n"
-                                             "Datenträger befinden oder Sie haben keine ausreichende\r\n"
-                                             "Zugriffsberechtigung!"));
+        QCOMPARE(op.texts().first(),
+                 QString("Die ausgewählte Projektdatei kann nicht geöffnet werden.\r\n"
+                         "Der Zugriff wurde verweigert.\r\n\r\n"
+                         "Es besteht die Möglichkeit, daß die Datei bereits von\r\n"
+                         "einem anderen Programm benutzt wird und damit für jedes\r\n"
+                         "weitere Programm gesperrt wurde. Sie kann auch schreib-\r\n"
+                         "geschützt sein bzw. sich auf einem schreibgeschützten\r\n"
+                         "Datenträger befinden oder Sie haben keine ausreichende\r\n"
+                         "Zugriffsberechtigung!"));
         QVERIFY(!QFileInfo::exists(workCopyPath(kWorkCopy)));
     }
 
