@@ -95,6 +95,14 @@ QStringList columnNames(Database& db, const QString& table)
     return names;
 }
 
+// Exactly one statement: the definitions come from the file itself, and
+// whatever might follow them in a crafted file is never run.
+void run(Database& db, const QString& sql)
+{
+    SQLite::Statement statement(db.sql(), utf8(sql));
+    statement.exec();
+}
+
 QStringList indexDefinitions(Database& db, const QString& table)
 {
     SQLite::Statement q(db.sql(),
@@ -139,13 +147,12 @@ void ResizeTextField(Database& db, const QString& table, const QString& field, i
     for (const QString& c : columns)
         quotedColumns << quotedIdentifier(c);
     const QString list = quotedColumns.join(QStringLiteral(", "));
-    db.sql().exec(utf8(QStringLiteral("CREATE TABLE %1 (%2)").arg(rebuilt, parts.join(QStringLiteral(", ")))));
-    db.sql().exec(
-        utf8(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(rebuilt, list, quotedIdentifier(table))));
-    db.sql().exec(utf8(QStringLiteral("DROP TABLE %1").arg(quotedIdentifier(table))));
-    db.sql().exec(utf8(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(rebuilt, quotedIdentifier(table))));
+    run(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(rebuilt, parts.join(QStringLiteral(", "))));
+    run(db, QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(rebuilt, list, quotedIdentifier(table)));
+    run(db, QStringLiteral("DROP TABLE %1").arg(quotedIdentifier(table)));
+    run(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(rebuilt, quotedIdentifier(table)));
     for (const QString& index : indexes)
-        db.sql().exec(utf8(index));
+        run(db, index);
 }
 
 }  // namespace varnox

@@ -54,7 +54,8 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
     const QString source = ProgramFolder::projectsDir() + QLatin1Char('/') + projectFile;
     const QString name = workCopyNameFor(projectFile);
     const QString target = workCopyPath(name);
-    if (!isRegularFile(source) || !QFileInfo(source).isReadable()) {
+    const bool inProjectFolder = !projectFile.contains(QLatin1Char('/')) && projectFile != QLatin1String("..");
+    if (!inProjectFolder || !isRegularFile(source) || !QFileInfo(source).isReadable()) {
         op.tell(accessDeniedMessage());
         return {};
     }

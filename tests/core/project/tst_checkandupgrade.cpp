@@ -236,7 +236,7 @@ private slots:
         if (truncate)
             content.truncate(content.size() / 2);
         else
-            content.replace(content.size() / 2, 3000, QByteArray(3000, '\x5a'));
+            content.replace(content.size() - 6000, 3000, QByteArray(3000, '\x5a'));
         writeBytes(path, content);
         test::ScriptedOperator op;
         QVERIFY(!check(op));
