@@ -9,7 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QStringList>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace varnox::test {
 
@@ -129,6 +133,11 @@ void writeProject(const QString& path, Layout layout)
 {
     QFile::remove(path);
     execSql(path, tables(layout) + rows(layout));
+    // Written an hour ago: a change the test makes next always has a later
+    // time, however coarse the file system's clock.
+    const qint64 anHourAgo = QDateTime::currentSecsSinceEpoch() - 3600;
+    const timespec times[2] = {{anHourAgo, 0}, {anHourAgo, 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
 }
 
 void fillProject(const QString& path, const ProjectSize& size)

@@ -11,7 +11,8 @@ enum class Layout { Oldest, Second, Version3, Version4, Version5, Version6, Vers
 // from the program's schema or upgrade), with a few rows in every table: two
 // readers, two keys, a profile with its assignment, a function, the
 // always-zone and the settings rows of that layout. One setting carries a
-// text of 50 characters, a reader's name an apostrophe.
+// text of 50 characters, a reader's name an apostrophe. The file's
+// last-write time is an hour back.
 void writeProject(const QString& path, Layout layout);
 
 // How many rows of each kind fillProject adds.

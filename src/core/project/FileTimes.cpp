@@ -12,7 +12,7 @@ namespace {
 bool modificationTime(const QString& path, timespec* time)
 {
     struct stat info { };
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     *time = info.st_mtim;
     return true;

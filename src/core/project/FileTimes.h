@@ -11,7 +11,8 @@ QDateTime LastWriteTime(const QString& path);
 
 // Whether two files carry the same last-write time, as exactly as the file
 // system keeps it. Work copy and project file are compared this way: a
-// change made within the same second as the last save still counts.
+// change made within the same second as the last save still counts. Only
+// two regular files can carry the same time.
 bool sameLastWrite(const QString& a, const QString& b);
 
 // Gives the open file `fd` the last-write time that `from` has now.
