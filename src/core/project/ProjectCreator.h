@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+namespace varnox {
+
+class ProjectSaver;
+struct ProjectContext;
+
+// What a name dialog does after its button was handled.
+enum class DialogStep {
+    Done,  // the project is open; the dialog closes
+    Stay,  // the dialog stays with the name as it is
+    SelectName,  // the dialog stays and selects the whole name for a retry
+    Close,  // the dialog closes; nothing changed
+};
+
+// New projects from the template, and saving the open project under a new
+// name: the buttons of FrmNewFile and FrmFileSaveAs.
+class ProjectCreator {
+public:
+    ProjectCreator(ProjectContext& context, ProjectSaver& saver) : m_context(context), m_saver(saver) { }
+
+    // CreateProject: FrmNewFile's create button with the name typed.
+    DialogStep CreateProject(const QString& name);
+
+    // SaveAs: FrmFileSaveAs's save button with the name typed or chosen.
+    DialogStep SaveAs(const QString& name);
+
+    // FrmNewFile's cancel button; `atStart`: opened without any project, so
+    // cancelling offers to end the program. True when the dialog closes.
+    bool cancelNewProject(bool atStart);
+
+private:
+    bool writeNewProject(const QString& path, const QString& source, bool fromTemplate, QString* workCopyName);
+    DialogStep saveInPlace();
+    void closeOldProject(const QString& oldWorkCopy, const QString& newProjectFile);
+
+    ProjectContext& m_context;
+    ProjectSaver& m_saver;
+};
+
+}  // namespace varnox

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/shell/Message.h"
+
+#include <QString>
+
+namespace varnox {
+
+class Operator;
+
+// What to do with a work copy that a crash or a forced end left behind.
+enum class LeftBehind {
+    Ask,  // opening: offer to go on with its unsaved changes
+    Replace,  // a file just written (new project, save as): it is the truth
+};
+
+struct WorkCopy {
+    QString name;  // "~hlv<project>.tmp"; empty when none could be made
+    bool resumed = false;  // a left-behind work copy was kept with its changes
+};
+
+// MakeWorkCopy: copies the project file `projectFile` (a name in the project
+// folder) to its work copy, which keeps the project file's last-write time.
+// A left-behind work copy that differs from the project file is only
+// replaced after the operator chose to drop its changes. A file that cannot
+// be copied gives the access-denied message and an empty name.
+WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind = LeftBehind::Ask);
+
+// DiscardWorkCopy: deletes the work copy with any side file of the engine.
+void DiscardWorkCopy(const QString& workCopyName);
+
+// IsModified: the work copy has been written since it was made or saved.
+bool IsModified(const QString& workCopyName);
+
+Message accessDeniedMessage();
+Message leftBehindQuestion(const QString& projectFile);
+
+}  // namespace varnox

@@ -1,0 +1,264 @@
+#include "ProjectFixtures.h"
+
+#include "core/project/Database.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QDateTime>
+#include <QStringList>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace varnox::test {
+
+namespace {
+
+bool atLeast(Layout layout, Layout version) { return int(layout) >= int(version); }
+
+QString timeZoneColumns()
+{
+    QStringList columns;
+    for (const char* day : {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"})
+        for (int period = 1; period <= 4; ++period)
+            columns << QStringLiteral("%1Szeit%2 TEXT, %1Ezeit%2 TEXT").arg(QLatin1String(day)).arg(period);
+    return columns.join(QStringLiteral(", "));
+}
+
+QString tables(Layout layout)
+{
+    QString sql
+        = QStringLiteral(
+              "CREATE TABLE Leser (Lname TEXT(50) COLLATE CASEFOLD, Seriennr TEXT(10) COLLATE CASEFOLD, BusID INTEGER, "
+              "AS_adr INTEGER, Zmodus INTEGER, Funktion INTEGER, Sanzahl INTEGER, Modify INTEGER, RSZ INTEGER, "
+              "ProgSp INTEGER, TOE INTEGER, Akustik INTEGER%1%2);"
+              "CREATE UNIQUE INDEX SeriennrIndex ON Leser (Seriennr);"
+              "CREATE TABLE Schluessel (Schluesselnr TEXT(12) COLLATE CASEFOLD, Sname TEXT(50) COLLATE CASEFOLD, "
+              "HilfsID TEXT(50) COLLATE CASEFOLD%3);"
+              "CREATE UNIQUE INDEX SchluesselnrIndex ON Schluessel (Schluesselnr);"
+              "CREATE UNIQUE INDEX SnameIndex ON Schluessel (Sname);"
+              "CREATE TABLE Zutrittsprofile (Zname TEXT(50) COLLATE CASEFOLD);"
+              "CREATE UNIQUE INDEX ZnameIndex ON Zutrittsprofile (Zname);"
+              "CREATE TABLE Zuleser (Profil TEXT(50) COLLATE CASEFOLD, Leser TEXT(10) COLLATE CASEFOLD, "
+              "Zeitzone TEXT(50) COLLATE CASEFOLD, ZFunktion TEXT(50) COLLATE CASEFOLD);"
+              "CREATE UNIQUE INDEX ZuleserIndex ON Zuleser (Profil, Leser);"
+              "CREATE TABLE Zuschluessel (Schluessel TEXT(12) COLLATE CASEFOLD, Profil TEXT(50) COLLATE CASEFOLD);"
+              "CREATE UNIQUE INDEX ZuschluesselIndex ON Zuschluessel (Schluessel);"
+              "CREATE TABLE Funktionen (Fname TEXT(50) COLLATE CASEFOLD, FTyp INTEGER, Protokoll TEXT(8), BusID INTEGER);"
+              "CREATE UNIQUE INDEX FnameIndex ON Funktionen (Fname);"
+              "CREATE TABLE Zeitzonen (Tname TEXT(50) COLLATE CASEFOLD, %4);"
+              "CREATE UNIQUE INDEX TnameIndex ON Zeitzonen (Tname);"
+              "CREATE TABLE HLV_BUS (BusID INTEGER, ComPort INTEGER);"
+              "CREATE UNIQUE INDEX BusIDIndex ON HLV_BUS (BusID);")
+              .arg(layout == Layout::Oldest ? QString() : QStringLiteral(", Zeiterfassung INTEGER"),
+                   atLeast(layout, Layout::Version8) ? QStringLiteral(", Typ INTEGER DEFAULT 0") : QString(),
+                   atLeast(layout, Layout::Version7)
+                       ? QStringLiteral(", AbsoluteZeit INTEGER, Startzeit TEXT, Endzeit TEXT")
+                       : QString(),
+                   timeZoneColumns());
+    if (layout == Layout::Second)
+        sql += QStringLiteral("CREATE TABLE Einstellungen (Bezeichnung TEXT(50) COLLATE CASEFOLD, Wert INTEGER);");
+    else if (layout != Layout::Oldest)
+        sql += QStringLiteral("CREATE TABLE Einstellungen (Bezeichnung TEXT(50) COLLATE CASEFOLD, Wert INTEGER, "
+                              "Zeitintervall INTEGER, Funktion TEXT(%1) CHECK (length(Funktion) <= %1), "
+                              "Versionsnummer INTEGER);")
+                   .arg(atLeast(layout, Layout::Version6) ? 255 : 50);
+    if (layout != Layout::Oldest)
+        sql += QStringLiteral("CREATE UNIQUE INDEX BezeichnungIndex ON Einstellungen (Bezeichnung);");
+    return sql;
+}
+
+QString rows(Layout layout)
+{
+    QString zone = QStringLiteral("'Immer'");
+    for (int day = 0; day < 7; ++day)
+        zone += QStringLiteral(", '00:00:00', '00:00:00'") + QStringLiteral(", '11:11:11'").repeated(6);
+    QString sql
+        = QStringLiteral(
+              "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, Modify, RSZ, ProgSp, TOE, "
+              "Akustik) VALUES ('Haupteingang', '1001', 1, 1, 1, 0, 1, 0, 3, 0, 1, 1), "
+              "('O''Briens Tür', '1002', 2, 5, 0, 1, 1, 1, 0, 1, 0, 0);"
+              "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) VALUES ('0000000A1B2C', 'Müller', 'M1'), "
+              "('0000000A1B2D', 'Meier', NULL);"
+              "INSERT INTO Zutrittsprofile VALUES ('Personal');"
+              "INSERT INTO Zuleser VALUES ('Personal', '1001', 'IMMER', 'Tür auf');"
+              "INSERT INTO Zuschluessel VALUES ('0000000A1B2C', 'Personal');"
+              "INSERT INTO Funktionen VALUES ('Tür auf', 0, 'A101', 1);"
+              "INSERT INTO Zeitzonen VALUES (%1);")
+              .arg(zone);
+    const int lastBus = atLeast(layout, Layout::Version5) ? 24 : 8;
+    for (int bus = 1; bus <= lastBus; ++bus)
+        sql += QStringLiteral("INSERT INTO HLV_BUS VALUES (%1, %2);").arg(bus).arg(bus == 1 ? 3 : 0);
+    if (layout == Layout::Second)
+        sql += QStringLiteral("INSERT INTO Einstellungen VALUES ('Anlagentest', 1), ('Watchdog', 0);");
+    if (!atLeast(layout, Layout::Version3))
+        return sql;
+    sql += QStringLiteral("INSERT INTO Einstellungen VALUES ('Version', NULL, NULL, NULL, %1), "
+                          "('Anlagentest', 1, 15, '%2', NULL), ('Watchdog', 0, 0, NULL, NULL);")
+               .arg(int(layout) - int(Layout::Version3) + 3)
+               .arg(QStringLiteral("x").repeated(50));
+    if (atLeast(layout, Layout::Version4))
+        sql += QStringLiteral("INSERT INTO Einstellungen VALUES ('Fernwartung', 0, 0, NULL, NULL);");
+    if (atLeast(layout, Layout::Version5))
+        sql += QStringLiteral(
+            "INSERT INTO Einstellungen (Bezeichnung, Wert, Zeitintervall) VALUES ('WatchdogNW', 0, 0), "
+            "('ErrorMesBUS', 0, NULL), ('ErrorMesTxt', 0, NULL), ('DubbleSave', 0, NULL);");
+    if (atLeast(layout, Layout::Version7))
+        sql += QStringLiteral("UPDATE Schluessel SET AbsoluteZeit = 0;"
+                              "INSERT INTO Einstellungen (Bezeichnung, Wert, Zeitintervall) VALUES "
+                              "('StandardStartUhrzeit', 0, NULL), ('StandardStartStunde', NULL, 0), "
+                              "('StandardStartMinute', NULL, 0), ('StandardEndeUhrzeit', 0, NULL), "
+                              "('StandardEndeStunde', NULL, 0), ('StandardEndeMinute', NULL, 0), "
+                              "('DifferenzEnde', 0, NULL), ('DifferenzEndeWert', NULL, 0);");
+    return sql;
+}
+
+}  // namespace
+
+void execSql(const QString& path, const QString& sql)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    Database db(path, Database::Access::Create);
+    SQLite::Transaction transaction(db.sql());
+    db.sql().exec(sql.toStdString());
+    transaction.commit();
+}
+
+void writeProject(const QString& path, Layout layout)
+{
+    QFile::remove(path);
+    execSql(path, tables(layout) + rows(layout));
+    // Written an hour ago: a change the test makes next always has a later
+    // time, however coarse the file system's clock.
+    const qint64 anHourAgo = QDateTime::currentSecsSinceEpoch() - 3600;
+    const timespec times[2] = {{anHourAgo, 0}, {anHourAgo, 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
+
+void fillProject(const QString& path, const ProjectSize& size)
+{
+    Database db(path);
+    SQLite::Transaction transaction(db.sql());
+    SQLite::Statement reader(db.sql(),
+                             "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
+                             "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) "
+                             "VALUES (?, ?, ?, ?, 1, 0, 0, 1, 0, 0, 0, 0, 0)");
+    int serial = 200000;
+    for (int line = 1; line <= size.busLines; ++line) {
+        for (int address = 0; address < size.readersPerLine; ++address, ++serial) {
+            reader.bind(1, QStringLiteral("Leser %1-%2").arg(line).arg(address).toStdString());
+            reader.bind(2, std::to_string(serial));
+            reader.bind(3, line < 8 ? line : line + 1);
+            reader.bind(4, address);
+            reader.exec();
+            reader.reset();
+        }
+    }
+    SQLite::Statement profile(db.sql(), "INSERT INTO Zutrittsprofile (Zname) VALUES (?)");
+    for (int i = 0; i < size.profiles; ++i) {
+        profile.bind(1, QStringLiteral("Profil %1").arg(i).toStdString());
+        profile.exec();
+        profile.reset();
+    }
+    SQLite::Statement zone(db.sql(),
+                           "INSERT INTO Zeitzonen (Tname, MoSzeit1, MoEzeit1) VALUES (?, '07:00:00', '18:00:00')");
+    for (int i = 0; i < size.timeZones; ++i) {
+        zone.bind(1, QStringLiteral("Zone %1").arg(i).toStdString());
+        zone.exec();
+        zone.reset();
+    }
+    SQLite::Statement assignment(
+        db.sql(), "INSERT INTO Zuleser (Profil, Leser, Zeitzone, ZFunktion) VALUES (?, ?, ?, 'Tür auf')");
+    const int readers = size.busLines * size.readersPerLine;
+    for (int i = 0; i < size.assignments; ++i) {
+        // Each round over the profiles moves on to other readers: no pair twice.
+        const int round = i / size.profiles;
+        assignment.bind(1, QStringLiteral("Profil %1").arg(i % size.profiles).toStdString());
+        assignment.bind(2, std::to_string(200000 + (i + round * 7) % readers));
+        assignment.bind(3, QStringLiteral("Zone %1").arg(i % size.timeZones).toStdString());
+        assignment.exec();
+        assignment.reset();
+    }
+    SQLite::Statement key(db.sql(), "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) VALUES (?, ?, ?)");
+    SQLite::Statement keyProfile(db.sql(), "INSERT INTO Zuschluessel (Schluessel, Profil) VALUES (?, ?)");
+    for (int i = 0; i < size.keys; ++i) {
+        const std::string number
+            = QStringLiteral("%1").arg(0x10000000 + i, 12, 16, QLatin1Char('0')).toUpper().toStdString();
+        key.bind(1, number);
+        key.bind(2, QStringLiteral("Schlüssel %1").arg(i).toStdString());
+        key.bind(3, QStringLiteral("K%1").arg(i).toStdString());
+        key.exec();
+        key.reset();
+        keyProfile.bind(1, number);
+        keyProfile.bind(2, QStringLiteral("Profil %1").arg(i % size.profiles).toStdString());
+        keyProfile.exec();
+        keyProfile.reset();
+    }
+    transaction.commit();
+}
+
+void addProfile(const QString& path, const QString& name)
+{
+    Database db(path);
+    SQLite::Statement q(db.sql(), "INSERT INTO Zutrittsprofile (Zname) VALUES (?)");
+    q.bind(1, name.toStdString());
+    q.exec();
+}
+
+int profileCount(const QString& path, const QString& name)
+{
+    Database db(path, Database::Access::ReadOnly);
+    SQLite::Statement q(db.sql(), "SELECT count(*) FROM Zutrittsprofile WHERE Zname = ?");
+    q.bind(1, name.toStdString());
+    return q.executeStep() ? q.getColumn(0).getInt() : -1;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray projectDigest(const QString& path)
+{
+    Database db(path, Database::Access::ReadOnly);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    SQLite::Statement objects(db.sql(), "SELECT type, name, sql FROM sqlite_master ORDER BY type, name");
+    while (objects.executeStep()) {
+        const std::string type = objects.getColumn(0).getString();
+        const std::string name = objects.getColumn(1).getString();
+        hash.addData(QByteArray::fromStdString(type + "\n" + name + "\n" + objects.getColumn(2).getString() + "\n"));
+        if (type != "table")
+            continue;
+        SQLite::Statement rows(db.sql(), "SELECT * FROM \"" + name + "\" ORDER BY rowid");
+        while (rows.executeStep()) {
+            for (int c = 0; c < rows.getColumnCount(); ++c) {
+                const SQLite::Column column = rows.getColumn(c);
+                hash.addData(column.isNull() ? QByteArray("\x01null") : QByteArray::fromStdString(column.getString()));
+                hash.addData(QByteArray(1, '\x02'));
+            }
+        }
+    }
+    return hash.result().toHex();
+}
+
+QString integrityCheck(const QString& path)
+{
+    try {
+        Database db(path, Database::Access::ReadOnly);
+        SQLite::Statement q(db.sql(), "PRAGMA integrity_check");
+        QStringList lines;
+        while (q.executeStep())
+            lines << QString::fromStdString(q.getColumn(0).getString());
+        return lines.join(QLatin1Char('\n'));
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+}  // namespace varnox::test
