@@ -1,0 +1,78 @@
+#include "core/bus/BusLines.h"
+#include "core/bus/Telegram.h"
+
+#include <QTest>
+
+using namespace varnox;
+
+class TestTelegram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void payloads_data()
+    {
+        QTest::addColumn<QString>("payload");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("highest serial") << telegram::systemTest(999999) << "5F423F80";
+        QTest::newRow("serial 1, page 0") << telegram::select(0, 1) << "81000001";
+        QTest::newRow("address 500 selects page 1") << telegram::select(500, 1234) << "811004D2";
+        QTest::newRow("address 500 writes at F4") << telegram::write(500, 0x01, 0x02) << "82F40102";
+        QTest::newRow("bytes C6 FF at 0") << telegram::write(0, 0xC6, 0xFF) << "8200C6FF";
+        QTest::newRow("last address of the EEPROM") << telegram::select(2047, 42) << "8170002A";
+        QTest::newRow("read back at 2044") << telegram::readBack(2044) << "84FC";
+        QTest::newRow("grant reply to AS 10") << telegram::grantReply(10) << "A10A";
+        QTest::newRow("door opener AS 63") << telegram::doorOpener(63) << "113F";
+        QTest::newRow("control function 200") << telegram::controlFunction(4711, 200) << "601267C8";
+        QTest::newRow("control function 1") << telegram::controlFunction(1, 1) << "60000101";
+        QTest::newRow("search") << telegram::search() << "580B";
+        QTest::newRow("EEPROM access") << telegram::eepromAccess() << "8800";
+        QTest::newRow("end") << telegram::end() << "5100";
+    }
+
+    void payloads()
+    {
+        QFETCH(QString, payload);
+        QFETCH(QString, expected);
+        QCOMPARE(payload, expected);
+        QVERIFY(isTelegramText(payload));
+    }
+
+    void hexRightKeepsTheLastDigits()
+    {
+        QCOMPARE(hexRight(0, 2), QString("00"));
+        QCOMPARE(hexRight(0xABC, 2), QString("BC"));
+        QCOMPARE(hexRight(0x1234567, 5), QString("34567"));
+        QCOMPARE(hexRight(0xFFFFFFFF, 8), QString("FFFFFFFF"));
+    }
+
+    void framing()
+    {
+        QCOMPARE(frameBusTelegram(u"580B"), QByteArray("\x01 580B\x04"));
+        QCOMPARE(interfacePresenceQuery(), QByteArray("\x01(01\x04"));
+        QCOMPARE(interfaceSetupCommand(), QByteArray("\x01.3F\x04"));
+    }
+
+    void telegramTextIsBlankToF()
+    {
+        QVERIFY(isTelegramText(u" #$%&'(),.0123456789ABCDEF"));
+        QVERIFY(!isTelegramText(u"a"));
+        QVERIFY(!isTelegramText(u"G"));
+        QVERIFY(!isTelegramText(u"12\x04"));
+        QVERIFY(!isTelegramText(u"Ä"));
+    }
+
+    void listPositionsSkipTheDeskReader()
+    {
+        QCOMPARE(lineFromListPosition(0), 1);
+        QCOMPARE(lineFromListPosition(6), 7);
+        QCOMPARE(lineFromListPosition(7), 9);
+        QCOMPARE(lineFromListPosition(14), 16);
+        for (int p = 0; p < 15; ++p)
+            QCOMPARE(listPositionFromLine(lineFromListPosition(p)), p);
+        QCOMPARE(busLineNumbers().size(), 15);
+        QVERIFY(!busLineNumbers().contains(kDeskReaderLine));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTelegram)
+#include "tst_telegram.moc"
