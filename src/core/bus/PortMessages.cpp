@@ -59,8 +59,9 @@ Message portFailureMessage(int line, int port, PortFailure failure, const QStrin
 
 QString portLostProtocolText(int line, int port, const QString& device)
 {
-    return portWithDevice(line, port, device)
-        + GetText(2611, " ausgefallen - die Schnittstelle wird wieder geöffnet, sobald sie zurück ist");
+    const QString failed
+        = GetText(2611, " ausgefallen - die Verbindung wird automatisch wiederhergestellt, sobald die Schnittstelle zurück ist");
+    return portWithDevice(line, port, device) + failed;
 }
 
 QString portRestoredProtocolText(int line, int port, const QString& device)

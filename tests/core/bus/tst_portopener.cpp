@@ -283,8 +283,8 @@ private slots:
         QVERIFY(rig.messages.isEmpty());
         QStringList lines = rig.protocolLines();
         QCOMPARE(lines.size(), 1);
-        QVERIFY(lines[0].endsWith("HLV:BUS-Strang 1: COM-3 (/dev/fake3) ausgefallen - die Schnittstelle wird wieder "
-                                  "geöffnet, sobald sie zurück ist"));
+        QVERIFY(lines[0].endsWith("HLV:BUS-Strang 1: COM-3 (/dev/fake3) ausgefallen - die Verbindung wird automatisch "
+                                  "wiederhergestellt, sobald die Schnittstelle zurück ist"));
 
         rig.port(1).refuseWith = PortFailure::None;
         rig.runFor(60'000);

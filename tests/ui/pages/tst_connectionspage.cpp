@@ -91,6 +91,7 @@ private slots:
         rig.list(2)->setCurrentIndex(5);
         rig.list(7)->setCurrentIndex(5);  // the desk reader on the same port
         rig.list(9)->setCurrentIndex(5);
+        MessageBox::queueAnswer(Answer::Ok);
         rig.save();
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown()[0].text,
