@@ -12,14 +12,14 @@ namespace varnox {
 // waits the full time: the desk reader does not answer.
 class AnswerWait {
 public:
-    void waitForAnswer(TelegramSlot& answer, int ms, const QDateTime& now)
+    void WaitForAnswer(TelegramSlot& answer, int ms, const QDateTime& now)
     {
         answer.ready = false;
         m_answer = &answer;
         m_deadline = now.addMSecs(ms);
     }
 
-    void waitForDeskReader(int ms, const QDateTime& now)
+    void WaitForDeskReader(int ms, const QDateTime& now)
     {
         m_answer = nullptr;
         m_deadline = now.addMSecs(ms);

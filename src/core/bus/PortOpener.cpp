@@ -146,13 +146,13 @@ std::optional<int> PortOpener::openLine(int n)
     if (n == kDeskReaderLine) {
         p.setDtr(true);
         p.setRts(false);
-        m_wait.waitForDeskReader(m_timings.deskSettleMs, now());
+        m_wait.WaitForDeskReader(m_timings.deskSettleMs, now());
         m_state = State::DeskSettling;
         return m_timings.deskSettleMs;
     }
     p.setDtr(false);
     p.setRts(false);
-    m_wait.waitForAnswer(m_reception.commandAnswer(n), m_timings.settleMs, now());
+    m_wait.WaitForAnswer(m_reception.commandAnswer(n), m_timings.settleMs, now());
     m_state = State::Settling;
     return m_timings.settleMs;
 }
@@ -166,7 +166,7 @@ std::optional<int> PortOpener::afterSettle()
         return 0;
     }
     // Armed before the query goes out, so that no answer can slip past.
-    m_wait.waitForAnswer(m_reception.commandAnswer(m_line), m_timings.presenceMs, now());
+    m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), m_timings.presenceMs, now());
     p.write(interfacePresenceQuery());
     m_state = State::AwaitingPresence;
     return m_timings.presenceMs;
@@ -195,7 +195,7 @@ std::optional<int> PortOpener::deskAfterSettle()
         return 0;
     }
     p.write(interfacePresenceQuery());
-    m_wait.waitForDeskReader(m_timings.deskPresenceMs, now());
+    m_wait.WaitForDeskReader(m_timings.deskPresenceMs, now());
     m_state = State::DeskAwaiting;
     return m_timings.deskPresenceMs;
 }

@@ -3,16 +3,23 @@
 #include "core/bus/PortMap.h"
 #include "core/shell/ConfigFile.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 namespace varnox {
 namespace {
 
-PortFailure failureOf(QSerialPort::SerialPortError error)
+// QSerialPort reports a port locked by another program as a permission
+// error too; only a device we may not open is the operator's rights.
+PortFailure failureOf(QSerialPort::SerialPortError error, const QString& device)
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError: return PortFailure::NotFound;
-    case QSerialPort::PermissionError: return PortFailure::PermissionDenied;
+    case QSerialPort::PermissionError:
+        return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0 ? PortFailure::Busy
+                                                                                 : PortFailure::PermissionDenied;
     case QSerialPort::OpenError: return PortFailure::Busy;
     default: return PortFailure::Other;
     }
@@ -45,7 +52,7 @@ bool QtSerialPort::open()
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        setFailure(failureOf(m_port.error()));
+        setFailure(failureOf(m_port.error(), m_port.portName()));
         m_port.clearError();
         return false;
     }
