@@ -2,6 +2,7 @@
 // wait has a generous limit and every timing check is a lower bound, so that
 // a loaded machine makes the test slower, never wrong.
 #include "BusSimProcess.h"
+#include "ComPorts.h"
 #include "TempHome.h"
 #include "core/bus/BusSystem.h"
 #include "core/bus/ComAssignment.h"
@@ -9,7 +10,6 @@
 #include "core/bus/Telegram.h"
 #include "core/lang/Texts.h"
 #include "core/online/DailyProtocol.h"
-#include "core/project/Database.h"
 #include "core/project/ProjectTemplate.h"
 #include "core/shell/Clock.h"
 #include "core/shell/ConfigFile.h"
@@ -17,8 +17,6 @@
 #include "core/shell/ProgramFolder.h"
 #include "ui/common/MessageBox.h"
 #include "ui/pages/connections/ConnectionsPage.h"
-
-#include <SQLiteCpp/Statement.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -57,14 +55,7 @@ struct Program {
     }
     ~Program() { bus->shutdown(); }
 
-    void assign(int line, int com)
-    {
-        Database db(workCopy);
-        SQLite::Statement q(db.sql(), "UPDATE HLV_BUS SET ComPort = ? WHERE BusID = ?");
-        q.bind(1, com);
-        q.bind(2, line);
-        q.exec();
-    }
+    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
     PortOpener& opener() { return bus->opener(); }
     bool settled() { return opener().state() == PortOpener::State::Idle; }
     QStringList protocolLines() const

@@ -20,7 +20,6 @@ const char* PortOpener::stateName(State state)
     case State::NextLine: return "NextLine";
     case State::Settling: return "Settling";
     case State::AwaitingPresence: return "AwaitingPresence";
-    case State::DeskSettling: return "DeskSettling";
     case State::DeskAwaiting: return "DeskAwaiting";
     case State::RetryPause: return "RetryPause";
     case State::RecoveryPause: return "RecoveryPause";
@@ -94,9 +93,8 @@ std::optional<int> PortOpener::tick()
     switch (m_state) {
     case State::Idle: return std::nullopt;
     case State::NextLine: return nextLine();
-    case State::Settling: return m_wait.finished(t) ? afterSettle() : m_wait.remainingMs(t);
+    case State::Settling: return m_wait.finished(t) ? openAndQuery() : m_wait.remainingMs(t);
     case State::AwaitingPresence: return m_wait.finished(t) ? afterPresence() : m_wait.remainingMs(t);
-    case State::DeskSettling: return m_wait.finished(t) ? deskAfterSettle() : m_wait.remainingMs(t);
     case State::DeskAwaiting: return m_wait.finished(t) ? deskAfterQuery() : m_wait.remainingMs(t);
     case State::RetryPause:
     case State::RecoveryPause:
@@ -147,7 +145,7 @@ std::optional<int> PortOpener::openLine(int n)
         p.setDtr(true);
         p.setRts(false);
         m_wait.WaitForDeskReader(m_timings.deskSettleMs, now());
-        m_state = State::DeskSettling;
+        m_state = State::Settling;
         return m_timings.deskSettleMs;
     }
     p.setDtr(false);
@@ -157,7 +155,9 @@ std::optional<int> PortOpener::openLine(int n)
     return m_timings.settleMs;
 }
 
-std::optional<int> PortOpener::afterSettle()
+// Opens the port and sends the presence query. A bus line's interface must
+// answer it; the desk reader is only given the time.
+std::optional<int> PortOpener::openAndQuery()
 {
     SerialPort& p = port(m_line);
     m_state = State::NextLine;
@@ -165,11 +165,15 @@ std::optional<int> PortOpener::afterSettle()
         lineFailed(m_line, p.lastFailure());
         return 0;
     }
-    // Armed before the query goes out, so that no answer can slip past.
-    m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), m_timings.presenceMs, now());
+    const bool desk = m_line == kDeskReaderLine;
+    const int ms = desk ? m_timings.deskPresenceMs : m_timings.presenceMs;
+    if (desk)
+        m_wait.WaitForDeskReader(ms, now());
+    else  // armed before the query goes out, so that no answer can slip past
+        m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), ms, now());
     p.write(interfacePresenceQuery());
-    m_state = State::AwaitingPresence;
-    return m_timings.presenceMs;
+    m_state = desk ? State::DeskAwaiting : State::AwaitingPresence;
+    return ms;
 }
 
 std::optional<int> PortOpener::afterPresence()
@@ -184,20 +188,6 @@ std::optional<int> PortOpener::afterPresence()
         lineFailed(m_line, PortFailure::None);
     }
     return 0;
-}
-
-std::optional<int> PortOpener::deskAfterSettle()
-{
-    SerialPort& p = port(kDeskReaderLine);
-    m_state = State::NextLine;
-    if (!p.open()) {
-        lineFailed(kDeskReaderLine, p.lastFailure());
-        return 0;
-    }
-    p.write(interfacePresenceQuery());
-    m_wait.WaitForDeskReader(m_timings.deskPresenceMs, now());
-    m_state = State::DeskAwaiting;
-    return m_timings.deskPresenceMs;
 }
 
 std::optional<int> PortOpener::deskAfterQuery()

@@ -48,7 +48,7 @@ struct PortTimings {
 class PortOpener : public QObject, public TimerProcedure {
     Q_OBJECT
 public:
-    enum class State { Idle, NextLine, Settling, AwaitingPresence, DeskSettling, DeskAwaiting, RetryPause, RecoveryPause };
+    enum class State { Idle, NextLine, Settling, AwaitingPresence, DeskAwaiting, RetryPause, RecoveryPause };
     static const char* stateName(State state);
 
     PortOpener(BusPorts& ports, Reception& reception, const Clock& clock, ConfigFile& config,
@@ -78,9 +78,8 @@ private:
     void beginRun(RunKind kind, bool fresh);
     std::optional<int> nextLine();
     std::optional<int> openLine(int line);
-    std::optional<int> afterSettle();
+    std::optional<int> openAndQuery();
     std::optional<int> afterPresence();
-    std::optional<int> deskAfterSettle();
     std::optional<int> deskAfterQuery();
     std::optional<int> finishRun();
     std::optional<int> pause(State state);

