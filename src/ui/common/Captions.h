@@ -10,8 +10,8 @@ class QWidget;
 namespace varnox {
 
 // Runs `loader` at once and again whenever the interface language changes,
-// for as long as `window` lives. A window's loader sets its captions through
-// setCaption(GetText(n, "...")), so all open windows follow a change at once.
+// for as long as `window` lives. A window's loader puts the catalogue text of
+// each control on it with setCaption, so all open windows follow a change at once.
 void loadCaptions(QWidget* window, std::function<void()> loader);
 
 // Puts `text` on a widget or action as its caption (button and label text,
