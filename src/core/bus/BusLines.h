@@ -17,9 +17,4 @@ constexpr bool isBusLine(int n) { return n >= kFirstLine && n <= kLastLine && n 
 // The bus lines in the order they are opened: 1..7, then 9..16.
 QList<int> busLineNumbers();
 
-// Lists that offer a bus line have 15 entries "Bus 01" .. "Bus 16" without
-// line 8: position p is line p + 1 below 7 and p + 2 from 7 on.
-constexpr int lineFromListPosition(int p) { return p < 7 ? p + 1 : p + 2; }
-constexpr int listPositionFromLine(int n) { return n < kDeskReaderLine ? n - 1 : n - 2; }
-
 }  // namespace varnox

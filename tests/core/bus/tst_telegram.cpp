@@ -1,4 +1,3 @@
-#include "core/bus/BusLines.h"
 #include "core/bus/Telegram.h"
 
 #include <QTest>
@@ -43,18 +42,6 @@ private slots:
         QCOMPARE(frameBusTelegram(u"580B"), QByteArray("\x01 580B\x04"));
         QCOMPARE(interfacePresenceQuery(), QByteArray("\x01(01\x04"));
         QCOMPARE(interfaceSetupCommand(), QByteArray("\x01.3F\x04"));
-    }
-
-    void listPositionsSkipTheDeskReader()
-    {
-        QCOMPARE(lineFromListPosition(0), 1);
-        QCOMPARE(lineFromListPosition(6), 7);
-        QCOMPARE(lineFromListPosition(7), 9);
-        QCOMPARE(lineFromListPosition(14), 16);
-        for (int p = 0; p < 15; ++p)
-            QCOMPARE(listPositionFromLine(lineFromListPosition(p)), p);
-        QCOMPARE(busLineNumbers().size(), 15);
-        QVERIFY(!busLineNumbers().contains(kDeskReaderLine));
     }
 };
 
