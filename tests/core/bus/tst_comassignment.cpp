@@ -73,16 +73,6 @@ private slots:
         QCOMPARE(readComAssignment(path), ComAssignment{});
     }
 
-    void noPortMayBeChosenForManyLines()
-    {
-        test::TempHome home;
-        const QString path = makeProject(home);
-        ComAssignment ports{};
-        ports[1] = 2;
-        QVERIFY(SaveComAssignment(path, ports).isOk());
-        QCOMPARE(GetBusComPort(path, 2), 2);
-    }
-
     void missingRowIsAdded()
     {
         test::TempHome home;

@@ -205,9 +205,6 @@ private slots:
                                         << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
                                            "Das Gerät /dev/fake12 ist nicht vorhanden."
                 + check;
-        QTest::newRow("busy") << 3 << int(PortFailure::Busy)
-                              << "COM-12 belegt oder kein Interface angeschlossen!" + check;
-        QTest::newRow("desk reader busy") << 8 << int(PortFailure::Busy) << "COM-12 belegt!";
         QTest::newRow("desk reader, no permission")
             << 8 << int(PortFailure::PermissionDenied)
             << "COM-12 belegt!\r\nKeine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der "
