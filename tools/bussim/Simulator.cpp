@@ -90,7 +90,7 @@ bool Simulator::command(const QString& text)
         listReaders();
     } else if (verb == QLatin1String("key") && l && args == 3 && kKeyNumber.match(w[3].toUpper()).hasMatch()) {
         l->presentKey(w[2].toInt(), w[3].toUpper().rightJustified(12, QLatin1Char('0')));
-    } else if (verb == QLatin1String("desk") && args == 1 && m_lines.contains(8)) {
+    } else if (verb == QLatin1String("desk") && args == 1 && m_lines.contains(8) && isTelegramText(w[1].toUpper())) {
         m_lines[8]->presentKey(0, w[1].toUpper());
     } else if (verb == QLatin1String("eeprom") && r) {
         showEeprom(*l, *r, args >= 3 ? w[3].toInt() : 0, args >= 4 ? w[4].toInt() : 64);
