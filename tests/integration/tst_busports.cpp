@@ -56,6 +56,18 @@ struct Program {
     ~Program() { bus->shutdown(); }
 
     void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
+
+    // Starts the simulator, takes its devices into [Ports] and puts each of
+    // `lines` on the COM port of the same number.
+    bool install(test::BusSimProcess& sim, const QStringList& arguments, const QList<int>& lines)
+    {
+        if (!sim.start(arguments))
+            return false;
+        sim.writePortsInto(config);
+        for (const int line : lines)
+            assign(line, line);
+        return true;
+    }
     PortOpener& opener() { return bus->opener(); }
     bool settled() { return opener().state() == PortOpener::State::Idle; }
     QStringList protocolLines() const
@@ -77,11 +89,7 @@ private slots:
     {
         Program program;
         test::BusSimProcess sim;
-        QVERIFY(sim.start({"--line", "1", "--line", "2", "--desk", "--reader", "1:1234:10"}));
-        sim.writePortsInto(program.config);
-        program.assign(1, 1);
-        program.assign(2, 2);
-        program.assign(8, 8);
+        QVERIFY(program.install(sim, {"--line", "1", "--line", "2", "--desk", "--reader", "1:1234:10"}, {1, 2, 8}));
         program.bus->InitPorts();
         QTRY_VERIFY_WITH_TIMEOUT(program.settled(), kLong);
         QVERIFY(program.opener().allPortsOk());
@@ -109,9 +117,7 @@ private slots:
     {
         Program program;
         test::BusSimProcess sim;
-        QVERIFY(sim.start({"--line", "3", "--silent-interface", "3"}));
-        sim.writePortsInto(program.config);
-        program.assign(3, 3);
+        QVERIFY(program.install(sim, {"--line", "3", "--silent-interface", "3"}, {3}));
         program.bus->InitPorts();
         QTRY_VERIFY_WITH_TIMEOUT(!program.messages.isEmpty() && program.settled(), 4 * kLong);
         QTRY_COMPARE_WITH_TIMEOUT(sim.count(3, "rx (01"), 5, kLong);
@@ -131,9 +137,7 @@ private slots:
     {
         Program program;
         test::BusSimProcess sim;
-        QVERIFY(sim.start({"--line", "4", "--answer-from", "4:3"}));
-        sim.writePortsInto(program.config);
-        program.assign(4, 4);
+        QVERIFY(program.install(sim, {"--line", "4", "--answer-from", "4:3"}, {4}));
         program.bus->InitPorts();
         QTRY_VERIFY_WITH_TIMEOUT(program.opener().portOk(4) && program.settled(), 4 * kLong);
         QTRY_COMPARE_WITH_TIMEOUT(sim.count(4, "rx .3F"), 1, kLong);
@@ -146,10 +150,7 @@ private slots:
     {
         Program program;
         test::BusSimProcess sim;
-        QVERIFY(sim.start({"--line", "5", "--line", "6", "--reader", "5:77:3"}));
-        sim.writePortsInto(program.config);
-        program.assign(5, 5);
-        program.assign(6, 6);
+        QVERIFY(program.install(sim, {"--line", "5", "--line", "6", "--reader", "5:77:3"}, {5, 6}));
         program.bus->InitPorts();
         QTRY_VERIFY_WITH_TIMEOUT(program.settled() && program.opener().allPortsOk(), kLong);
 
