@@ -1,0 +1,25 @@
+#include "core/bus/PortMap.h"
+
+#include "core/shell/ConfigFile.h"
+
+namespace varnox {
+namespace {
+
+QString entry(const ConfigFile& config, int com)
+{
+    return config.readValue(QStringLiteral("Ports"), QStringLiteral("COM") + QString::number(com)).trimmed();
+}
+
+}  // namespace
+
+bool isMappedComPort(const ConfigFile& config, int com) { return !entry(config, com).isEmpty(); }
+
+QString deviceForComPort(const ConfigFile& config, int com)
+{
+    const QString mapped = entry(config, com);
+    if (!mapped.isEmpty())
+        return mapped;
+    return QStringLiteral("/dev/ttyS") + QString::number(com - 1);
+}
+
+}  // namespace varnox

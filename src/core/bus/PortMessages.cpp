@@ -1,0 +1,85 @@
+#include "core/bus/PortMessages.h"
+
+#include "core/bus/BusLines.h"
+#include "core/lang/Texts.h"
+#include "core/shell/ConfigFile.h"
+
+namespace varnox {
+namespace {
+
+const QString kNewLine = QStringLiteral("\r\n");
+
+QString comName(int port) { return GetText(2600, "COM-") + QString::number(port); }
+
+QString failureReason(PortFailure failure, const QString& device)
+{
+    switch (failure) {
+    case PortFailure::PermissionDenied:
+        return GetText(2605, "Keine Zugriffsberechtigung für ") + device
+            + GetText(2606, " - das Benutzerkonto muss Mitglied der Gruppe dialout sein.");
+    case PortFailure::NotFound: return GetText(2607, "Das Gerät ") + device + GetText(2608, " ist nicht vorhanden.");
+    default: return {};
+    }
+}
+
+QString portWithDevice(int line, int port, const QString& device)
+{
+    return lineDisplayName(line) + QStringLiteral(": ") + comName(port) + QStringLiteral(" (") + device
+        + QStringLiteral(")");
+}
+
+}  // namespace
+
+QString lineDisplayName(int line)
+{
+    if (line == kDeskReaderLine)
+        return GetText(2609, "Tischleser");
+    return GetText(2610, "HLV:BUS-Strang ") + QString::number(line);
+}
+
+Message portFailureMessage(int line, int port, PortFailure failure, const QString& device)
+{
+    QStringList lines;
+    if (line == kDeskReaderLine)
+        lines << comName(port) + GetText(2604, " belegt!");
+    else
+        lines << comName(port) + GetText(2601, " belegt oder kein Interface angeschlossen!");
+    const QString reason = failureReason(failure, device);
+    if (!reason.isEmpty())
+        lines << reason;
+    if (line != kDeskReaderLine)
+        lines << QString()
+              << GetText(2602, "Überprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!");
+    Message m;
+    m.text = lines.join(kNewLine);
+    m.title = GetText(2603, "Schnittstellenfehler");
+    m.icon = MessageIcon::Critical;
+    return m;
+}
+
+QString portLostProtocolText(int line, int port, const QString& device)
+{
+    const QString failed
+        = GetText(2611, " ausgefallen - die Verbindung wird automatisch wiederhergestellt, sobald die Schnittstelle zurück ist");
+    return portWithDevice(line, port, device) + failed;
+}
+
+QString portRestoredProtocolText(int line, int port, const QString& device)
+{
+    return portWithDevice(line, port, device) + GetText(2612, " wieder geöffnet");
+}
+
+int readTimeBusOk(ConfigFile& config)
+{
+    const QString section = QStringLiteral("Config");
+    const QString key = QStringLiteral("TimeBusOk");
+    const QString value = config.readValue(section, key);
+    const long long seconds = lenientNumber(value);
+    if (value.trimmed().isEmpty() || seconds < 1 || seconds > 60) {
+        config.writeValue(section, key, QStringLiteral("3"));
+        return 3;
+    }
+    return int(seconds);
+}
+
+}  // namespace varnox

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace varnox {
+
+// Why a port could not be opened, in the terms the operator's message uses.
+enum class PortFailure { None, NotFound, PermissionDenied, Busy, Other };
+
+// One serial port of the PC, opened by its COM number: 9600 baud, 8 data
+// bits, no parity, 1 stop bit. Received bytes reach the receiver one at a
+// time, in the order they came. Errors of the modem lines are ignored (a
+// pseudo-terminal or an adapter without them refuses DTR and RTS). When the
+// device fails while open (an adapter pulled out), the port closes itself
+// and announces it once with lost().
+class SerialPort : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    void setPortNumber(int com) { m_com = com; }
+    int portNumber() const { return m_com; }
+
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual void setDtr(bool on) = 0;
+    virtual void setRts(bool on) = 0;
+    // Writes nothing when the port is closed.
+    virtual void write(const QByteArray& bytes) = 0;
+
+    // After a failed open(): why, and the device the COM number stood for.
+    PortFailure lastFailure() const { return m_failure; }
+    virtual QString deviceName() const = 0;
+
+    void setReceiver(std::function<void(char)> receiver) { m_receiver = std::move(receiver); }
+
+signals:
+    void lost();
+
+protected:
+    void deliver(const QByteArray& bytes);
+    void setFailure(PortFailure failure) { m_failure = failure; }
+
+private:
+    int m_com = 0;
+    PortFailure m_failure = PortFailure::None;
+    std::function<void(char)> m_receiver;
+};
+
+// Makes the port object of a line (MSComm1(n), MSComm2 for line 8).
+class SerialPortFactory {
+public:
+    virtual ~SerialPortFactory() = default;
+    virtual SerialPort* create(int line, QObject* parent) = 0;
+};
+
+}  // namespace varnox

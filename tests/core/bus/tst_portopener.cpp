@@ -1,0 +1,327 @@
+#include "ComPorts.h"
+#include "FakeClock.h"
+#include "FakeSerialPort.h"
+#include "TempHome.h"
+#include "core/bus/BusPorts.h"
+#include "core/bus/EvaluationControl.h"
+#include "core/bus/PortMessages.h"
+#include "core/bus/PortOpener.h"
+#include "core/bus/ProtocolList.h"
+#include "core/bus/Reception.h"
+#include "core/bus/Telegram.h"
+#include "core/online/DailyProtocol.h"
+#include "core/project/ProjectTemplate.h"
+#include "core/shell/ConfigFile.h"
+#include "core/shell/EventSink.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace varnox;
+
+namespace {
+
+const QString kSilentText = QStringLiteral(
+    "COM-4 belegt oder kein Interface angeschlossen!\r\n\r\n"
+    "Überprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!");
+
+// The opener with fake ports, a fake clock and a project of its own.
+struct Rig {
+    test::TempHome home;
+    test::FakeClock clock;
+    ConfigFile config{home.file("VARNOXCF.INI")};
+    DailyProtocol protocol{clock};
+    EventSink events;
+    test::FakePortFactory factory;
+    ProtocolList list;
+    EvaluationControl evaluation;
+    Reception reception{clock, list, evaluation};
+    BusPorts ports{factory, reception};
+    QString workCopy = home.file("projekte/~hlvAnlage.tmp");
+    PortOpener opener{ports, reception, clock, config, protocol, events, [this] { return workCopy; }};
+    QList<QPair<qint64, Message>> messages;  // with the ms since the start
+    QDateTime start = clock.now();
+
+    explicit Rig(int timeBusOk = 1)
+    {
+        QDir().mkpath(home.file("projekte"));
+        writeProjectTemplate(workCopy);
+        protocol.setSwitches({255, false});
+        config.writeValue("Config", "TimeBusOk", QString::number(timeBusOk));
+        QObject::connect(&events, &EventSink::messageRaised,
+                         [this](const Message& m) { messages.append({elapsed(), m}); });
+    }
+
+    qint64 elapsed() const { return start.msecsTo(clock.now()); }
+
+    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
+
+    test::FakeSerialPort& port(int line) { return factory.port(line); }
+
+    // Ticks as the timer would, until the opener stops or `budgetMs` is spent.
+    void runFor(qint64 budgetMs)
+    {
+        const qint64 until = elapsed() + budgetMs;
+        while (elapsed() < until) {
+            const std::optional<int> next = opener.tick();
+            if (!next)
+                return;
+            clock.advanceMSecs(qMin<qint64>(*next, until - elapsed()));
+        }
+    }
+    void initAndRun(qint64 budgetMs = 600'000)
+    {
+        opener.InitPorts();
+        runFor(budgetMs);
+    }
+
+    // The ms since the start at which each presence query reached `line`.
+    QList<qint64> queryTimes;
+    void interfaceOn(int line, int answerFrom)
+    {
+        auto answering = test::interfaceAnsweringFrom(answerFrom);
+        port(line).responder = [this, answering](const QByteArray& bytes) {
+            if (bytes == interfacePresenceQuery())
+                queryTimes << elapsed();
+            return answering(bytes);
+        };
+    }
+
+    QStringList protocolLines() const
+    {
+        const QString text = QString::fromUtf8(home.readFile("log/" + DailyProtocol::fileName(clock.now().date())));
+        return text.split("\r\n", Qt::SkipEmptyParts);
+    }
+};
+
+}  // namespace
+
+class TestPortOpener : public QObject {
+    Q_OBJECT
+
+private slots:
+    void interfaceAnsweringAtOnceGetsOneQueryAndOneSetup()
+    {
+        Rig rig;
+        rig.assign(1, 3);
+        rig.interfaceOn(1, 1);
+        rig.initAndRun();
+        test::FakeSerialPort& p = rig.port(1);
+        QCOMPARE(p.openedOn, QList<int>{3});
+        QCOMPARE(p.written, interfacePresenceQuery() + interfaceSetupCommand());
+        QVERIFY(!p.dtr);
+        QVERIFY(!p.rts);
+        QVERIFY(p.isOpen());
+        QCOMPARE(rig.queryTimes, QList<qint64>{500});  // after the settling wait
+        QVERIFY(rig.opener.portOk(1));
+        QVERIFY(rig.opener.allPortsOk());
+        QCOMPARE(rig.opener.portRetriesLeft(), 5);
+        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
+        QVERIFY(rig.messages.isEmpty());
+        for (int n = 2; n <= 16; ++n) {  // lines without a COM port count as fine and stay closed
+            QVERIFY(rig.opener.portOk(n));
+            QCOMPARE(rig.port(n).openAttempts, 0);
+        }
+    }
+
+    void silentInterfaceGetsFiveAttemptsAndOneMessageAfterTheFifth()
+    {
+        Rig rig(1);
+        rig.assign(2, 4);
+        rig.interfaceOn(2, 0);
+        QList<int> retriesSeen;
+        rig.opener.InitPorts();
+        while (const std::optional<int> next = rig.opener.tick()) {
+            if (rig.opener.retryPending() && (retriesSeen.isEmpty() || retriesSeen.last() != rig.opener.portRetriesLeft()))
+                retriesSeen << rig.opener.portRetriesLeft();
+            QVERIFY(rig.messages.isEmpty() || rig.opener.state() == PortOpener::State::NextLine);
+            rig.clock.advanceMSecs(*next);
+        }
+        // Each attempt: 500 ms settling, the query, 150 ms for the answer, then
+        // TimeBusOk seconds until the next.
+        QCOMPARE(rig.queryTimes, (QList<qint64>{500, 2150, 3800, 5450, 7100}));
+        QCOMPARE(retriesSeen, (QList<int>{4, 3, 2, 1}));
+        QCOMPARE(rig.messages.size(), 1);
+        QCOMPARE(rig.messages[0].first, 7250);
+        const Message& m = rig.messages[0].second;
+        QCOMPARE(m.text, kSilentText);
+        QCOMPARE(m.title, QString("Schnittstellenfehler"));
+        QCOMPARE(m.icon, MessageIcon::Critical);
+        QCOMPARE(rig.port(2).written.count(interfaceSetupCommand()), 0);
+        QVERIFY(!rig.port(2).isOpen());
+        QVERIFY(!rig.opener.portOk(2));
+        QCOMPARE(rig.opener.portRetriesLeft(), 5);
+        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
+    }
+
+    void interfaceAnsweringFromTheThirdAttemptEndsWithoutMessage()
+    {
+        Rig rig(2);
+        rig.assign(5, 6);
+        rig.interfaceOn(5, 3);
+        rig.initAndRun();
+        QCOMPARE(rig.queryTimes, (QList<qint64>{500, 3150, 5800}));
+        QCOMPARE(rig.port(5).written.count(interfaceSetupCommand()), 1);
+        QVERIFY(rig.opener.portOk(5));
+        QVERIFY(rig.messages.isEmpty());
+        QCOMPARE(rig.opener.portRetriesLeft(), 5);
+        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
+    }
+
+    void retriesLeaveLinesThatAreFineAlone()
+    {
+        Rig rig;
+        rig.assign(1, 3);
+        rig.assign(9, 11);
+        rig.assign(8, 7);
+        rig.interfaceOn(1, 1);
+        rig.interfaceOn(9, 0);
+        rig.initAndRun();
+        QCOMPARE(rig.port(1).openAttempts, 1);
+        QCOMPARE(rig.port(1).written, interfacePresenceQuery() + interfaceSetupCommand());
+        test::FakeSerialPort& desk = rig.port(8);  // the desk reader: DTR on, no answer needed
+        QCOMPARE(desk.openedOn, QList<int>{7});
+        QCOMPARE(desk.written, interfacePresenceQuery());
+        QVERIFY(desk.dtr);
+        QVERIFY(!desk.rts);
+        QVERIFY(rig.opener.portOk(8));
+        QCOMPARE(rig.port(9).openAttempts, 5);
+        QCOMPARE(rig.messages.size(), 1);
+        QVERIFY(rig.messages[0].second.text.startsWith("COM-11 belegt oder kein Interface"));
+    }
+
+    void messageSaysWhyThePortWouldNotOpen_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("text");
+        const QString check = "\r\n\r\nÜberprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!";
+        QTest::newRow("no permission") << 3 << int(PortFailure::PermissionDenied)
+                                       << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
+                                          "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss "
+                                          "Mitglied der Gruppe dialout sein."
+                + check;
+        QTest::newRow("no such device") << 3 << int(PortFailure::NotFound)
+                                        << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
+                                           "Das Gerät /dev/fake12 ist nicht vorhanden."
+                + check;
+        QTest::newRow("desk reader, no permission")
+            << 8 << int(PortFailure::PermissionDenied)
+            << "COM-12 belegt!\r\nKeine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der "
+               "Gruppe dialout sein.";
+    }
+
+    void messageSaysWhyThePortWouldNotOpen()
+    {
+        QFETCH(int, line);
+        QFETCH(int, failure);
+        QFETCH(QString, text);
+        Rig rig;
+        rig.assign(line, 12);
+        rig.port(line).refuseWith = PortFailure(failure);
+        rig.initAndRun();
+        QCOMPARE(rig.port(line).openAttempts, 5);
+        QCOMPARE(rig.messages.size(), 1);
+        QCOMPARE(rig.messages[0].second.text, text);
+        QCOMPARE(rig.messages[0].second.title, QString("Schnittstellenfehler"));
+    }
+
+    void timeBusOkIsRepaired_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("used");
+        QTest::addColumn<QString>("afterwards");
+        QTest::newRow("empty") << "" << 3 << "3";
+        QTest::newRow("0") << "0" << 3 << "3";
+        QTest::newRow("61") << "61" << 3 << "3";
+        QTest::newRow("garbage") << "x" << 3 << "3";
+        QTest::newRow("1") << "1" << 1 << "1";
+        QTest::newRow("60") << "60" << 60 << "60";
+        QTest::newRow("leading digits") << "7s" << 7 << "7s";
+    }
+
+    void timeBusOkIsRepaired()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, used);
+        QFETCH(QString, afterwards);
+        test::TempHome home;
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        config.writeValue("Config", "TimeBusOk", stored);
+        QCOMPARE(readTimeBusOk(config), used);
+        QCOMPARE(config.readValue("Config", "TimeBusOk"), afterwards);
+    }
+
+    void portPulledOutIsReportedOnceAndReopenedWhenItReturns()
+    {
+        Rig rig(2);
+        rig.assign(1, 3);
+        rig.assign(4, 5);
+        rig.interfaceOn(1, 1);
+        rig.interfaceOn(4, 1);
+        rig.initAndRun();
+        QVERIFY(rig.opener.portOk(1));
+
+        rig.port(1).refuseWith = PortFailure::NotFound;
+        rig.port(1).pullOut();
+        QVERIFY(!rig.opener.portOk(1));
+        QCOMPARE(rig.opener.state(), PortOpener::State::RecoveryPause);
+        rig.runFor(60'000);  // far more than five attempts
+        QVERIFY(rig.port(1).openAttempts > 10);
+        QVERIFY(rig.messages.isEmpty());
+        QStringList lines = rig.protocolLines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].endsWith("HLV:BUS-Strang 1: COM-3 (/dev/fake3) ausgefallen - die Verbindung wird automatisch "
+                                  "wiederhergestellt, sobald die Schnittstelle zurück ist"));
+
+        rig.port(1).refuseWith = PortFailure::None;
+        rig.runFor(60'000);
+        QVERIFY(rig.opener.portOk(1));
+        QVERIFY(rig.port(1).isOpen());
+        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
+        QCOMPARE(rig.port(1).written.count(interfaceSetupCommand()), 2);
+        QCOMPARE(rig.port(4).openAttempts, 1);  // the other line never noticed
+        lines = rig.protocolLines();
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[1].endsWith("HLV:BUS-Strang 1: COM-3 (/dev/fake3) wieder geöffnet"));
+    }
+
+    void newAssignmentTakesEffectEvenWhileRetrying()
+    {
+        Rig rig;
+        rig.assign(1, 3);
+        rig.assign(2, 4);
+        rig.interfaceOn(1, 1);
+        rig.interfaceOn(2, 0);
+        rig.opener.InitPorts();
+        while (!rig.opener.retryPending())
+            rig.clock.advanceMSecs(*rig.opener.tick());
+        rig.clock.advanceMSecs(*rig.opener.tick());  // the second run is on its way
+        QCOMPARE(rig.opener.portRetriesLeft(), 4);
+
+        rig.assign(1, 9);
+        rig.assign(2, 0);
+        rig.opener.InitPorts();  // while a line is being opened: follows at once
+        rig.runFor(600'000);
+        QCOMPARE(rig.port(1).openedOn, (QList<int>{3, 9}));
+        QVERIFY(rig.port(1).isOpen());
+        QVERIFY(!rig.port(2).isOpen());
+        QVERIFY(rig.opener.allPortsOk());
+        QCOMPARE(rig.opener.portRetriesLeft(), 5);
+        QVERIFY(rig.messages.isEmpty());
+    }
+
+    void unreadableProjectIsReportedOnce()
+    {
+        Rig rig;
+        rig.workCopy = rig.home.file("projekte/~hlvGone.tmp");
+        rig.initAndRun();
+        QCOMPARE(rig.messages.size(), 1);
+        QCOMPARE(rig.messages[0].second.title, QString("Datenbankfehler"));
+        QVERIFY(!rig.opener.allPortsOk());
+        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortOpener)
+#include "tst_portopener.moc"

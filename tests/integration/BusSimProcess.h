@@ -1,0 +1,88 @@
+#pragma once
+
+// varnox-bussim run from a test: started with its own folder, its device
+// links taken into the [Ports] section, its telegram log collected.
+
+#include "core/shell/ConfigFile.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTime>
+
+namespace varnox::test {
+
+class BusSimProcess {
+public:
+    // Starts the simulator; QVERIFY-style failures end the calling test.
+    bool start(const QStringList& arguments)
+    {
+        m_process.setProgram(QStringLiteral(VARNOX_BINARY_DIR "/varnox-bussim"));
+        m_process.setArguments(QStringList{"--dir", m_dir.path(), "--ports-file", m_dir.filePath("ports.ini")}
+                               + arguments);
+        QObject::connect(&m_process, &QProcess::readyReadStandardOutput,
+                         [this] { m_log += QString::fromUtf8(m_process.readAllStandardOutput()); });
+        m_process.start();
+        if (!m_process.waitForStarted(30'000))
+            return false;
+        QDeadlineTimer deadline(60'000);
+        while (!m_log.contains(QLatin1String("READY\n")) && !deadline.hasExpired()) {
+            m_process.waitForReadyRead(200);
+            m_log += QString::fromUtf8(m_process.readAllStandardOutput());
+        }
+        return m_log.contains(QLatin1String("READY\n"));
+    }
+
+    ~BusSimProcess()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        command("quit");
+        if (!m_process.waitForFinished(10'000))
+            m_process.kill();
+        m_process.waitForFinished(10'000);
+    }
+
+    // Copies the simulator's [Ports] entries into the program's file.
+    void writePortsInto(ConfigFile& config) const
+    {
+        QFile file(m_dir.filePath("ports.ini"));
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const qsizetype eq = line.indexOf('=');
+            if (eq > 0)
+                config.writeValue("Ports", QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+        }
+    }
+
+    void command(const QString& text)
+    {
+        m_process.write((text + QLatin1Char('\n')).toUtf8());
+        m_process.waitForBytesWritten(10'000);
+    }
+
+    const QString& log() const { return m_log; }
+
+    // The times at which the simulator logged `entry` ("rx (01") on `line`.
+    QList<QTime> times(int line, const QString& entry) const
+    {
+        const QRegularExpression re(QStringLiteral("^(\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d) L%1 %2$")
+                                        .arg(line, 2, 10, QLatin1Char('0'))
+                                        .arg(QRegularExpression::escape(entry)),
+                                    QRegularExpression::MultilineOption);
+        QList<QTime> found;
+        for (auto m = re.globalMatch(m_log); m.hasNext();)
+            found << QTime::fromString(m.next().captured(1), QStringLiteral("HH:mm:ss.zzz"));
+        return found;
+    }
+    int count(int line, const QString& entry) const { return int(times(line, entry).size()); }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QString m_log;
+};
+
+}  // namespace varnox::test

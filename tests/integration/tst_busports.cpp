@@ -1,0 +1,233 @@
+// The port layer over real pseudo-terminals, against varnox-bussim. Every
+// wait has a generous limit and every timing check is a lower bound, so that
+// a loaded machine makes the test slower, never wrong.
+#include "BusSimProcess.h"
+#include "ComPorts.h"
+#include "TempHome.h"
+#include "core/bus/BusSystem.h"
+#include "core/bus/ComAssignment.h"
+#include "core/bus/QtSerialPort.h"
+#include "core/bus/Telegram.h"
+#include "core/lang/Texts.h"
+#include "core/online/DailyProtocol.h"
+#include "core/project/ProjectTemplate.h"
+#include "core/shell/Clock.h"
+#include "core/shell/ConfigFile.h"
+#include "core/shell/EventSink.h"
+#include "core/shell/ProgramFolder.h"
+#include "ui/common/MessageBox.h"
+#include "ui/pages/connections/ConnectionsPage.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+using namespace varnox;
+
+namespace {
+
+constexpr int kLong = 60'000;
+
+// The program's side: a project, the configuration file and the bus.
+struct Program {
+    test::TempHome home;
+    QString workCopy = home.file("projekte/~hlvAnlage.tmp");
+    ConfigFile config{ProgramFolder::configFile()};
+    DailyProtocol protocol{SystemClock::instance()};
+    EventSink events;
+    QtSerialPortFactory factory{ProgramFolder::configFile()};
+    std::unique_ptr<BusSystem> bus;
+    QList<QPair<QTime, Message>> messages;
+
+    Program()
+    {
+        QDir().mkpath(home.file("projekte"));
+        writeProjectTemplate(workCopy);
+        protocol.setSwitches({255, false});
+        config.writeValue("Config", "TimeBusOk", "1");
+        PortTimings generous;
+        generous.presenceMs = 1500;
+        bus = std::make_unique<BusSystem>(factory, SystemClock::instance(), config, protocol, events,
+                                          [this] { return workCopy; }, generous);
+        QObject::connect(&events, &EventSink::messageRaised,
+                         [this](const Message& m) { messages.append({QTime::currentTime(), m}); });
+    }
+    ~Program() { bus->shutdown(); }
+
+    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
+
+    // Starts the simulator, takes its devices into [Ports] and puts each of
+    // `lines` on the COM port of the same number.
+    bool install(test::BusSimProcess& sim, const QStringList& arguments, const QList<int>& lines)
+    {
+        if (!sim.start(arguments))
+            return false;
+        sim.writePortsInto(config);
+        for (const int line : lines)
+            assign(line, line);
+        return true;
+    }
+    PortOpener& opener() { return bus->opener(); }
+    bool settled() { return opener().state() == PortOpener::State::Idle; }
+    QStringList protocolLines() const
+    {
+        return QString::fromUtf8(home.readFile("log/" + DailyProtocol::fileName(QDate::currentDate())))
+            .split("\r\n", Qt::SkipEmptyParts);
+    }
+};
+
+}  // namespace
+
+class TestBusPorts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitTexts(); }
+
+    void portsOpenWithOneQueryAndOneSetup()
+    {
+        Program program;
+        test::BusSimProcess sim;
+        QVERIFY(program.install(sim, {"--line", "1", "--line", "2", "--desk", "--reader", "1:1234:10"}, {1, 2, 8}));
+        program.bus->InitPorts();
+        QTRY_VERIFY_WITH_TIMEOUT(program.settled(), kLong);
+        QVERIFY(program.opener().allPortsOk());
+        QTRY_COMPARE_WITH_TIMEOUT(sim.count(8, "rx (01"), 1, kLong);
+        QTest::qWait(1500);  // nothing more may follow
+        for (const int line : {1, 2}) {
+            QCOMPARE(sim.count(line, "rx (01"), 1);
+            QCOMPARE(sim.count(line, "rx .3F"), 1);
+        }
+        QCOMPARE(sim.count(8, "rx (01"), 1);
+        QVERIFY(program.messages.isEmpty());
+
+        // Telegrams go both ways through the opened port.
+        QVERIFY(program.bus->ports().SendTelegram("580B", 1));
+        QTRY_VERIFY_WITH_TIMEOUT(program.bus->reception().keyRequest(1).ready, kLong);
+        QCOMPARE(program.bus->reception().keyRequest(1).text, QString("%0004D20A"));
+        program.bus->protocolList().clear();
+        sim.command("key 1 10 443322116655");
+        QTRY_COMPARE_WITH_TIMEOUT(program.bus->protocolList().count(), 2, kLong);
+        QVERIFY(program.bus->protocolList().at(0).endsWith(" A01: $A00A5566"));
+        QVERIFY(program.bus->protocolList().at(1).endsWith(" Q01: %11223344"));
+    }
+
+    void silentInterfaceGetsFiveAttemptsAndOneMessage()
+    {
+        Program program;
+        test::BusSimProcess sim;
+        QVERIFY(program.install(sim, {"--line", "3", "--silent-interface", "3"}, {3}));
+        program.bus->InitPorts();
+        QTRY_VERIFY_WITH_TIMEOUT(!program.messages.isEmpty() && program.settled(), 4 * kLong);
+        QTRY_COMPARE_WITH_TIMEOUT(sim.count(3, "rx (01"), 5, kLong);
+        QTest::qWait(2500);  // a sixth attempt would be due by now
+        const QList<QTime> queries = sim.times(3, "rx (01");
+        QCOMPARE(queries.size(), 5);
+        for (int i = 1; i < queries.size(); ++i)
+            QVERIFY2(queries[i - 1].msecsTo(queries[i]) >= 1000, "attempts must be TimeBusOk apart");
+        QCOMPARE(program.messages.size(), 1);
+        QVERIFY(program.messages[0].first >= queries.last());
+        QVERIFY(program.messages[0].second.text.startsWith("COM-3 belegt oder kein Interface angeschlossen!"));
+        QVERIFY(!program.opener().portOk(3));
+        QCOMPARE(program.opener().portRetriesLeft(), 5);
+    }
+
+    void interfaceAnsweringFromTheThirdAttemptEndsWithoutMessage()
+    {
+        Program program;
+        test::BusSimProcess sim;
+        QVERIFY(program.install(sim, {"--line", "4", "--answer-from", "4:3"}, {4}));
+        program.bus->InitPorts();
+        QTRY_VERIFY_WITH_TIMEOUT(program.opener().portOk(4) && program.settled(), 4 * kLong);
+        QTRY_COMPARE_WITH_TIMEOUT(sim.count(4, "rx .3F"), 1, kLong);
+        QCOMPARE(sim.count(4, "rx (01"), 3);
+        QVERIFY(program.messages.isEmpty());
+        QVERIFY(program.opener().allPortsOk());
+    }
+
+    void deviceThatDisappearsAndComesBackRecovers()
+    {
+        Program program;
+        test::BusSimProcess sim;
+        QVERIFY(program.install(sim, {"--line", "5", "--line", "6", "--reader", "5:77:3"}, {5, 6}));
+        program.bus->InitPorts();
+        QTRY_VERIFY_WITH_TIMEOUT(program.settled() && program.opener().allPortsOk(), kLong);
+
+        sim.command("unplug 5");
+        QTRY_VERIFY_WITH_TIMEOUT(!program.opener().portOk(5), kLong);
+        QTest::qWait(4000);  // several quiet attempts while the device is away
+        QVERIFY(!program.opener().portOk(5));
+        QVERIFY(program.opener().portOk(6));
+        sim.command("replug 5");
+        QTRY_VERIFY_WITH_TIMEOUT(program.opener().portOk(5), kLong);
+        QTRY_COMPARE_WITH_TIMEOUT(sim.count(5, "rx .3F"), 2, kLong);
+        QCOMPARE(sim.count(6, "rx (01"), 1);  // the other line never noticed
+        QVERIFY(program.messages.isEmpty());
+
+        const QStringList lines = program.protocolLines();
+        QCOMPARE(lines.filter(" ausgefallen - ").size(), 1);
+        QCOMPARE(lines.filter(QRegularExpression("COM-5 \\(.*line05\\) wieder geöffnet$")).size(), 1);
+
+        program.bus->reception().keyRequest(5).clear();
+        QVERIFY(program.bus->ports().SendTelegram(telegram::systemTest(77), 5));
+        QTRY_VERIFY_WITH_TIMEOUT(program.bus->reception().keyRequest(5).ready, kLong);
+    }
+
+    void portInUseIsBusyAndAMissingDeviceIsNamed()
+    {
+        Program program;
+        test::BusSimProcess sim;
+        QVERIFY(sim.start({"--line", "10"}));
+        sim.writePortsInto(program.config);
+        QtSerialPort first(ProgramFolder::configFile());
+        QtSerialPort second(ProgramFolder::configFile());
+        first.setPortNumber(10);
+        second.setPortNumber(10);
+        QVERIFY(first.open());
+        QVERIFY(!second.open());  // locked by the first, not a question of rights
+        QCOMPARE(second.lastFailure(), PortFailure::Busy);
+        second.setPortNumber(200);
+        program.config.writeValue("Ports", "COM200", program.home.file("no-such-device"));
+        QVERIFY(!second.open());
+        QCOMPARE(second.lastFailure(), PortFailure::NotFound);
+    }
+
+    void connectionPageRefusesADuplicateAndOpensASavedAssignment()
+    {
+        Program program;
+        test::BusSimProcess sim;
+        QVERIFY(sim.start({"--line", "7", "--line", "9"}));
+        sim.writePortsInto(program.config);
+        ConnectionsPage page;
+        page.setWorkCopy([&program] { return program.workCopy; });
+        bool changed = false;
+        QObject::connect(&page, &ConnectionsPage::projectChanged, [&changed] { changed = true; });
+        QObject::connect(&page, &ConnectionsPage::initPortsRequested, program.bus.get(), &BusSystem::InitPorts);
+        page.FillComPortLists();
+        page.ShowComAssignment();
+        MessageBox::setUnattended(true);
+        MessageBox::clearShown();
+
+        page.list(6)->setCurrentIndex(7);
+        page.list(8)->setCurrentIndex(7);
+        MessageBox::queueAnswer(Answer::Ok);
+        QTest::mouseClick(page.findChild<QPushButton*>("CmdComSave"), Qt::LeftButton);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown()[0].title, QString("Bezeichnung fehlt"));
+        QVERIFY(!changed);
+        QTest::qWait(1500);
+        QCOMPARE(sim.count(7, "rx (01") + sim.count(9, "rx (01"), 0);
+        QCOMPARE(GetBusComPort(program.workCopy, 7), 0);
+
+        page.list(8)->setCurrentIndex(9);
+        QTest::mouseClick(page.findChild<QPushButton*>("CmdComSave"), Qt::LeftButton);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(changed);
+        QTRY_VERIFY_WITH_TIMEOUT(program.opener().portOk(7) && program.opener().portOk(9) && program.settled(), kLong);
+        QCOMPARE(sim.count(9, "rx (01"), 1);
+    }
+};
+
+QTEST_MAIN(TestBusPorts)
+#include "tst_busports.moc"

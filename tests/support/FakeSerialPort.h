@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/bus/SerialPort.h"
+
+#include <QList>
+#include <functional>
+
+namespace varnox::test {
+
+// A port in memory: records what is written and how it is set, and lets the
+// test decide whether it opens and what comes back. A responder sees each
+// write and returns the bytes the other end answers with; they are handed
+// over at once, one at a time.
+class FakeSerialPort final : public SerialPort {
+    Q_OBJECT
+public:
+    using SerialPort::SerialPort;
+
+    bool open() override;
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    void setDtr(bool on) override { dtr = on; }
+    void setRts(bool on) override { rts = on; }
+    void write(const QByteArray& bytes) override;
+    QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(portNumber()); }
+
+    // The other end sends.
+    void inject(const QByteArray& bytes) { deliver(bytes); }
+    // The device goes away while open.
+    void pullOut();
+
+    PortFailure refuseWith = PortFailure::None;  // open() fails while set
+    std::function<QByteArray(const QByteArray&)> responder;
+    QByteArray written;
+    QList<int> openedOn;  // the COM number of every successful open
+    int openAttempts = 0;
+    bool dtr = false;
+    bool rts = false;
+
+private:
+    bool m_open = false;
+};
+
+class FakePortFactory final : public SerialPortFactory {
+public:
+    SerialPort* create(int line, QObject* parent) override;
+    FakeSerialPort& port(int line) { return *m_ports.at(line); }
+
+private:
+    QList<FakeSerialPort*> m_ports = QList<FakeSerialPort*>(17, nullptr);
+};
+
+// A PC interface that answers the presence query with "#" from its
+// `from`-th query on (0: never).
+std::function<QByteArray(const QByteArray&)> interfaceAnsweringFrom(int from);
+
+}  // namespace varnox::test

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+namespace varnox::bussim {
+
+// Every telegram with a millisecond time stamp, one per line:
+//   14:03:07.512 L01 rx (01        what the program sent on line 1
+//   14:03:07.518 L01 tx #          what the simulator answered
+//   14:03:09.100 L03 -- reader 1234: door opener
+// Line 08 is the desk reader. Standard output unless a file is given.
+class SimLog {
+public:
+    explicit SimLog(const QString& path = {});
+
+    void telegram(int line, const char* direction, const QString& text);
+    void event(int line, const QString& text);
+    void note(const QString& text);  // not tied to a line
+
+private:
+    void put(const QString& text);
+
+    QFile m_out;
+};
+
+}  // namespace varnox::bussim
