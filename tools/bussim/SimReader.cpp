@@ -49,9 +49,9 @@ bool SimReader::knowsKey(const QString& keyNumber) const
     return false;
 }
 
-std::optional<std::pair<int, SimReader>> parseReader(const QString& spec)
+std::optional<std::pair<int, SimReader>> parseReader(const QString& entry)
 {
-    const QStringList parts = spec.split(QLatin1Char(':'));
+    const QStringList parts = entry.split(QLatin1Char(':'));
     if (parts.size() < 3 || parts.size() > 5)
         return std::nullopt;
     bool okLine = false, okSerial = false, okAs = false;

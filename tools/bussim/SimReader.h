@@ -41,6 +41,6 @@ struct SimReader {
 };
 
 // "LINE:SERIAL:AS[:TYPE[:MODE]]" from the command line.
-std::optional<std::pair<int, SimReader>> parseReader(const QString& spec);
+std::optional<std::pair<int, SimReader>> parseReader(const QString& entry);
 
 }  // namespace varnox::bussim

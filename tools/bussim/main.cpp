@@ -31,7 +31,7 @@ bool parse(QCoreApplication& app, SimOptions& o, QString* error)
     p.addHelpOption();
     p.addOptions({
         {"line", "Simulate bus line <n> (1..16 without 8); may be repeated. Default: line 1.", "n"},
-        {"reader", "A reader on a line: <line:serial:as[:em|mifare[:zentral|dezentral]]>.", "spec"},
+        {"reader", "A reader on a line: <line:serial:as[:em|mifare[:zentral|dezentral]]>.", "reader"},
         {"desk", "Simulate the desk reader too (line 8)."},
         {"silent-interface", "The interface of line <n> never answers.", "n"},
         {"answer-from", "The interface of a line answers the presence query from the k-th on: <n:k>.", "n:k"},
@@ -48,12 +48,12 @@ bool parse(QCoreApplication& app, SimOptions& o, QString* error)
         o.lines << 1;
     for (const QString& n : p.values("silent-interface"))
         o.answerFrom.insert(n.toInt(), 0);
-    for (const QString& spec : p.values("answer-from"))
-        o.answerFrom.insert(spec.section(':', 0, 0).toInt(), qMax(1, spec.section(':', 1, 1).toInt()));
-    for (const QString& spec : p.values("reader")) {
-        const auto reader = parseReader(spec);
+    for (const QString& entry : p.values("answer-from"))
+        o.answerFrom.insert(entry.section(':', 0, 0).toInt(), qMax(1, entry.section(':', 1, 1).toInt()));
+    for (const QString& entry : p.values("reader")) {
+        const auto reader = parseReader(entry);
         if (!reader) {
-            *error = QStringLiteral("not a reader: ") + spec;
+            *error = QStringLiteral("not a reader: ") + entry;
             return false;
         }
         o.readers << *reader;
