@@ -152,6 +152,19 @@ Message missingTimesMessage()
 
 Message notFoundMessage(const QString& text) { return exclamationMessage(text, GetText(246, "Fehler")); }
 
+using KeyWork = std::function<WriteResult(Database&, const QString& number, const KeyFields&)>;
+
+// Add and change: the input checks, then `work` with the stored number and
+// fields in one transaction.
+WriteResult writeKey(const QString& workCopy, const KeyForm& form, const KeyWork& work)
+{
+    if (Outcome check = checkKeyForm(form); !check)
+        return WriteResult{check, false};
+    const QString number = normalizedKeyNumber(form.number);
+    const KeyFields fields = fieldsOf(form);
+    return writeToProjectNoting(workCopy, [&](Database& db) { return work(db, number, fields); }, duplicateRefusal);
+}
+
 }  // namespace
 
 Outcome checkKeyForm(const KeyForm& form)
@@ -173,11 +186,7 @@ Outcome checkKeyForm(const KeyForm& form)
 
 WriteResult addKey(const QString& workCopy, const KeyForm& form)
 {
-    if (Outcome check = checkKeyForm(form); !check)
-        return WriteResult{check, false};
-    const QString number = normalizedKeyNumber(form.number);
-    const KeyFields fields = fieldsOf(form);
-    const auto work = [&](Database& db) {
+    return writeKey(workCopy, form, [&](Database& db, const QString& number, const KeyFields& fields) {
         SQLite::Statement q(db.sql(), "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID, AbsoluteZeit, Startzeit, Endzeit) "
                                       "VALUES (?, ?, ?, ?, ?, ?)");
         q.bind(1, number.toStdString());
@@ -188,17 +197,12 @@ WriteResult addKey(const QString& workCopy, const KeyForm& form)
         bindOptional(q, 6, fields.end);
         q.exec();
         return storedWith(form.profile.isEmpty() ? std::nullopt : linkNewProfile(db, number, form.profile));
-    };
-    return writeToProjectNoting(workCopy, work, duplicateRefusal);
+    });
 }
 
 WriteResult changeKey(const QString& workCopy, const KeyForm& form)
 {
-    if (Outcome check = checkKeyForm(form); !check)
-        return WriteResult{check, false};
-    const QString number = normalizedKeyNumber(form.number);
-    const KeyFields fields = fieldsOf(form);
-    const auto work = [&](Database& db) {
+    return writeKey(workCopy, form, [&](Database& db, const QString& number, const KeyFields& fields) {
         const std::optional<std::int64_t> row = keyRow(db, number);
         if (!row)
             return WriteResult{Outcome::fail(notFoundMessage(GetText(3212, "Der zu ändernde Schlüssel wurde nicht gefunden!"))),
@@ -214,8 +218,7 @@ WriteResult changeKey(const QString& workCopy, const KeyForm& form)
         q.bind(6, *row);
         q.exec();
         return storedWith(notice);
-    };
-    return writeToProjectNoting(workCopy, work, duplicateRefusal);
+    });
 }
 
 WriteResult removeKey(const QString& workCopy, const QString& enteredNumber)

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +92,7 @@ void KeyPage::reloadProfiles()
 
 void KeyPage::reloadList()
 {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     beginListLoad();
     // The same switch that enciphers the daily protocol shows which keys
     // still lack a profile.
@@ -114,6 +116,7 @@ void KeyPage::reloadList()
     m_legend->setVisible(withLinks);
     showCount();
     endListLoad();
+    QGuiApplication::restoreOverrideCursor();
     MessageBox::showOutcome(this, read);
 }
 
