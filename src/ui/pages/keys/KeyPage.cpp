@@ -157,7 +157,7 @@ bool KeyPage::showLearnedKey(const QString& number)
 {
     m_number->setText(number);
     std::optional<KeyRecord> key;
-    if (!MessageBox::showOutcome(this, lookUpKeyByNumber(workCopy(), number, key)) || !key)
+    if (!projectOpen() || !MessageBox::showOutcome(this, lookUpKeyByNumber(workCopy(), number, key)) || !key)
         return false;
     m_name->setText(key->name);
     m_shortName->setText(key->shortName);

@@ -138,9 +138,10 @@ void KeyPage::buildLayout()
 
 void KeyPage::setTabOrder()
 {
-    const QList<QWidget*> order = {m_number,       m_name,        m_shortName,     m_profiles,       m_dropProfile,
-                                   m_fixedPeriod,  m_editPeriod,  m_buttons.neu,   m_buttons.add,    m_buttons.change,
-                                   m_buttons.remove, m_list,      m_testCount,     m_testButton};
+    const QList<QWidget*> order = {m_number,      m_name,          m_shortName,    m_profiles,
+                                   m_dropProfile, m_fixedPeriod,   m_editPeriod,   m_buttons.neu,
+                                   m_buttons.add, m_buttons.change, m_buttons.remove, m_list,
+                                   m_testCount,   m_testButton};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
