@@ -31,15 +31,26 @@ Outcome failure(const std::exception& e, const RefusalMessages& refusals)
 Outcome writeToProject(const QString& workCopy, const std::function<Outcome(Database&)>& work,
                        const RefusalMessages& refusals)
 {
+    const auto committedOnSuccess = [&](Database& db) {
+        Outcome outcome = work(db);
+        const bool ok = outcome.isOk();
+        return WriteResult{std::move(outcome), ok};
+    };
+    return writeToProjectNoting(workCopy, committedOnSuccess, refusals).outcome;
+}
+
+WriteResult writeToProjectNoting(const QString& workCopy, const std::function<WriteResult(Database&)>& work,
+                                 const RefusalMessages& refusals)
+{
     try {
         Database db(workCopy);
         SQLite::Transaction transaction(db.sql());
-        Outcome outcome = work(db);
-        if (outcome)
+        WriteResult result = work(db);
+        if (result.stored)
             transaction.commit();
-        return outcome;
+        return result;
     } catch (const std::exception& e) {
-        return failure(e, refusals);
+        return WriteResult{failure(e, refusals), false};
     }
 }
 

@@ -22,6 +22,19 @@ using RefusalMessages = std::function<std::optional<Message>(const DbError&)>;
 Outcome writeToProject(const QString& workCopy, const std::function<Outcome(Database&)>& work,
                        const RefusalMessages& refusals = {});
 
+// An operation that stores its work and still has something to tell the
+// operator (a key stored without the profile link it asked for): `stored`
+// says whether the work was committed, whatever the outcome carries.
+struct WriteResult {
+    Outcome outcome = Outcome::ok();
+    bool stored = false;
+};
+
+// Like writeToProject, but `work` decides by `stored` whether its changes are
+// committed; whatever the database throws rolls them back.
+WriteResult writeToProjectNoting(const QString& workCopy, const std::function<WriteResult(Database&)>& work,
+                                 const RefusalMessages& refusals = {});
+
 // The same for reading: no transaction, and every error is the shared report.
 Outcome readFromProject(const QString& workCopy, const std::function<Outcome(Database&)>& work);
 

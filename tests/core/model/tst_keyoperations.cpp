@@ -1,0 +1,256 @@
+// Keys: the stored number, the input checks in their order, the profile link
+// with the readers' key counts and the 250-key limit of a decentral reader,
+// and what stays stored when a link is refused.
+#include "KeyProject.h"
+#include "core/model/ValidityText.h"
+
+#include <QTest>
+
+using namespace varnox;
+using test::keyForm;
+
+namespace {
+
+// "Büro" reaches the decentral "Tor Nord" and the central "Empfang"; "Lager"
+// reaches the decentral "Halle" and also "Tor Nord".
+struct Project : test::KeyProject {
+    Project()
+    {
+        for (const char* profile : {"Büro", "Lager"})
+            test::insertProfile(path, profile);
+        test::insertReader(path, {"Tor Nord", "100", false});
+        test::insertReader(path, {"Empfang", "200", true});
+        test::insertReader(path, {"Halle", "300", false});
+        for (auto [profile, serial] : {std::pair{"Büro", "100"}, {"Büro", "200"}, {"Lager", "300"}, {"Lager", "100"}})
+            test::insertAssignment(path, profile, serial, "IMMER", "");
+    }
+    void clearModify() const { test::execSql(path, "UPDATE Leser SET Modify = 0"); }
+    void setCount(const char* serial, int count) const
+    {
+        test::execSql(path, "UPDATE Leser SET Sanzahl = ? WHERE Seriennr = ?", count, serial);
+    }
+};
+
+QString capacityText(const QString& reader)
+{
+    return QStringLiteral("Der Schlüssel wurde in die Projektdatei aufgenommen.\r\n"
+                          "Die Verknüpfung des Schlüssels mit dem Zutrittsprofil kann jedoch nicht erfolgen,\r\n"
+                          "weil der Leser %1, der dem Profil zugeordnet ist,\r\n"
+                          "im dezentralen Modus läuft und ihm die maximal erlaubte Anzahl an Schlüsseln (250)\r\n"
+                          "schon zugewiesen wurde.\r\n"
+                          "Entweder Sie lösen zuvor eine andere Verknüpfung, die den Leser enthält,\r\n"
+                          "oder Sie entfernen den genannten Leser aus dem Zutrittsprofil, wobei\r\n"
+                          "allerdings der Leser in allen Verknüpfungen mit dem Profil verschwindet.\r\n"
+                          "Welche Schlüssel an welchem Leser Zutritt haben, können Sie sich auf dem\r\n"
+                          "Register Schlüsselübersicht ansehen.")
+        .arg(reader);
+}
+
+KeyForm withPeriod(KeyForm form, const QDateTime& start, const QDateTime& end)
+{
+    form.fixedPeriod = true;
+    form.startText = validityText(start);
+    form.endText = validityText(end);
+    return form;
+}
+
+const QDateTime kStart(QDate(2027, 1, 4), QTime(7, 30));
+const QDateTime kEnd(QDate(2027, 3, 31), QTime(18, 0));
+
+}  // namespace
+
+class TestKeyOperations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numberIsStoredAsTwelveCapitalDigits()
+    {
+        Project p;
+        QVERIFY(addKey(p.path, keyForm("abc", "Meier", "Büro")).outcome);
+        QCOMPARE(p.column("Schluesselnr", "000000000ABC"), QStringLiteral("000000000ABC"));
+        QCOMPARE(test::textValue(p.path, "SELECT Schluessel FROM Zuschluessel"), QStringLiteral("000000000ABC"));
+        QVERIFY(addKey(p.path, keyForm("12345678901234", "  ")).outcome);  // a blank name is a name
+        QCOMPARE(p.column("Sname", "345678901234"), QStringLiteral("  "));
+    }
+
+    void inputChecksComeInTheirOrder()
+    {
+        QCOMPARE(checkKeyForm(keyForm("", "")).message().focus, QStringLiteral("TxtKeyBez"));
+        QCOMPARE(checkKeyForm(keyForm("", "Meier")).message().title, QStringLiteral("Schlüssel-Nr. fehlt"));
+        QCOMPARE(checkKeyForm(withPeriod(keyForm("12:4", "Meier"), kStart, {})).message().title,
+                 QStringLiteral("Bedienungsfehler"));
+        const Message times = checkKeyForm(withPeriod(keyForm("1", "Meier"), kStart, {})).message();
+        QCOMPARE(times.text, QStringLiteral("Sie haben die Funktion \"Fester Zeitraum\" aktiviert.\r\n"
+                                            "Hierfür wird die Zeit des Beginns und des Endes der Gültigkeit benötigt.\r\n"
+                                            "Zum Erstellen der Zeiten betätigen Sie den Button \"Bearbeiten\"!"));
+        QCOMPARE(times.focus, QStringLiteral("cmdZeitAbsolut"));
+    }
+
+    // Each write is one transaction: a refused rename takes back the move
+    // of the link it came with.
+    void duplicateNameChangesNothing()
+    {
+        Project p;
+        QVERIFY(addKey(p.path, keyForm("A1", "Meier")).outcome);
+        QVERIFY(addKey(p.path, keyForm("B2", "Müller", "Büro")).outcome);
+        const WriteResult twice = changeKey(p.path, keyForm("B2", "meier", "Lager"));
+        QVERIFY(!twice.stored);
+        QVERIFY(twice.outcome.message().text.startsWith("Die eingegebene Bezeichnung bzw. Schlüsselnummer existiert bereits"));
+        QCOMPARE(p.linkOf("0000000000B2"), QStringLiteral("Büro"));
+        QVERIFY(p.miscounted().isEmpty());
+    }
+
+    void decentralReaderTakesAtMost250Keys()
+    {
+        Project p;
+        p.fillProfile("Büro", 249);
+        p.setCount("100", 249);
+        p.setCount("200", 249);
+        p.clearModify();
+        QVERIFY(addKey(p.path, keyForm("F1", "Nr. 250", "Büro")).outcome);
+        QCOMPARE(p.count("100"), 250);
+        QCOMPARE(p.modify("100"), 1);
+        QCOMPARE(p.count("200"), 250);
+        QCOMPARE(p.modify("200"), 0);  // central: counted, flag untouched
+
+        p.clearModify();
+        const WriteResult full = addKey(p.path, keyForm("F2", "Nr. 251", "Büro"));
+        QVERIFY(full.stored);
+        QCOMPARE(full.outcome.message().text, capacityText("TOR NORD"));
+        QCOMPARE(p.column("Sname", "0000000000F2"), QStringLiteral("Nr. 251"));
+        QCOMPARE(p.linkOf("0000000000F2"), QStringLiteral("<none>"));
+        QCOMPARE(p.count("100"), 250);
+        QCOMPARE(p.modify("100"), 0);
+    }
+
+    void movingKeyBetweenProfiles()
+    {
+        Project p;
+        QVERIFY(addKey(p.path, keyForm("1A", "Meier", "Büro")).outcome);
+        p.clearModify();
+        QVERIFY(changeKey(p.path, keyForm("1A", "Meier", "Lager")).outcome);
+        QCOMPARE(p.linkOf("00000000001A"), QStringLiteral("Lager"));
+        QCOMPARE(p.count("100"), 1);  // in both profiles: its old count, but marked
+        QCOMPARE(p.modify("100"), 1);
+        QCOMPARE(p.count("200"), 0);
+        QCOMPARE(p.count("300"), 1);
+
+        KeyForm drop = keyForm("1A", "Meier", "Lager");
+        drop.dropProfile = true;
+        QVERIFY(changeKey(p.path, drop).outcome);
+        QCOMPARE(p.linkOf("00000000001A"), QStringLiteral("<none>"));
+        QCOMPARE(p.count("100") + p.count("300"), 0);
+    }
+
+    void fullTargetKeepsTheOldLinkButStoresTheFields()
+    {
+        Project p;
+        QVERIFY(addKey(p.path, keyForm("C1", "Meier", "Büro")).outcome);
+        p.fillProfile("Lager", 250);
+        p.setCount("100", 251);
+        p.setCount("300", 250);
+        KeyForm change = withPeriod(keyForm("C1", "Meier-Lüdenscheid", "Lager"), kStart, kEnd);
+        change.shortName = "ML";
+        const WriteResult refused = changeKey(p.path, change);
+        QVERIFY(refused.stored);
+        QCOMPARE(refused.outcome.message().text, capacityText("HALLE"));
+        QCOMPARE(p.linkOf("0000000000C1"), QStringLiteral("Büro"));
+        QCOMPARE(p.count("100"), 251);
+        QCOMPARE(p.count("300"), 250);
+        QCOMPARE(p.column("Sname", "0000000000C1"), QStringLiteral("Meier-Lüdenscheid"));
+        QCOMPARE(p.column("HilfsID", "0000000000C1"), QStringLiteral("ML"));
+        QCOMPARE(p.column("Endzeit", "0000000000C1"), QStringLiteral("2027-03-31T18:00:00"));
+
+        // A reader in both profiles only trades one key for another: though
+        // it holds 250 keys, it does not stop the move.
+        test::execSql(p.path, "DELETE FROM Zuleser WHERE Leser = '300'");
+        QVERIFY(changeKey(p.path, change).outcome);
+        QCOMPARE(p.linkOf("0000000000C1"), QStringLiteral("Lager"));
+        QCOMPARE(p.count("100"), 251);
+    }
+
+    void emptiedFieldsKeepWhatIsStored()
+    {
+        Project p;
+        KeyForm key = withPeriod(keyForm("D1", "Meier"), kStart, kEnd);
+        key.shortName = "M1";
+        QVERIFY(addKey(p.path, key).outcome);
+        QVERIFY(changeKey(p.path, keyForm("D1", "Meier")).outcome);
+        QCOMPARE(p.column("AbsoluteZeit", "0000000000D1"), QStringLiteral("0"));
+        QCOMPARE(p.column("Startzeit", "0000000000D1"), QStringLiteral("2027-01-04T07:30:00"));
+        QCOMPARE(p.column("HilfsID", "0000000000D1"), QStringLiteral("M1"));
+    }
+
+    void removingKeys()
+    {
+        Project p;
+        QVERIFY(addKey(p.path, keyForm("E1", "Meier", "Büro")).outcome);
+        QVERIFY(addKey(p.path, keyForm("E2", "Müller", "Büro")).outcome);
+        QVERIFY(addKey(p.path, keyForm("E3", "Schulz")).outcome);
+        p.clearModify();
+        QVERIFY(removeKey(p.path, "0000000000E3").outcome);  // no link: only the key goes
+        QCOMPARE(p.modify("100"), 0);
+        QVERIFY(removeKey(p.path, "0000000000E1").outcome);
+        QCOMPARE(p.count("100"), 1);
+        QCOMPARE(p.modify("100"), 1);
+        QCOMPARE(p.rows("Schluessel"), 1);
+
+        const WriteResult gone = removeKey(p.path, "0000000000E1");
+        QVERIFY(!gone.stored);
+        QCOMPARE(gone.outcome.message().text, QStringLiteral("Der zu löschende Schlüssel wurde nicht gefunden!"));
+        // A link whose key is already gone is cleared with its counts.
+        test::execSql(p.path, "DELETE FROM Schluessel");
+        QVERIFY(removeKey(p.path, "0000000000E2").stored);
+        QCOMPARE(p.rows("Zuschluessel"), 0);
+        QVERIFY(p.miscounted().isEmpty());
+    }
+
+    // A reader that claims no keys though a key reaches it shows the counts
+    // went wrong before: the key still goes, and the profile's readers are
+    // counted afresh rather than left wrong.
+    void zeroCountIsReportedAndRepaired()
+    {
+        Project p;
+        QVERIFY(addKey(p.path, keyForm("2A", "Meier", "Büro")).outcome);
+        QVERIFY(addKey(p.path, keyForm("2B", "Müller", "Büro")).outcome);
+        p.setCount("200", 0);
+        p.setCount("100", 7);
+        const WriteResult zero = removeKey(p.path, "00000000002A");
+        QVERIFY(zero.stored);
+        QCOMPARE(zero.outcome.message().text,
+                 QStringLiteral("Die Verknüpfung des Schlüssels mit dem Zutrittsprofil wurde gelöscht.\r\n\r\n"
+                                "Allerdings sind dem Leser EMPFANG laut Projektdatei 0\r\n"
+                                "Schlüssel zugeordnet, was jedoch offensichtlich ein Fehler ist.\r\n\r\n"
+                                "Das Programm versucht diesen Fehler selbständig zu korrigieren.\r\n"
+                                "Falls diese Meldung öfter auftritt, sollten Sie sich mit dem Software-\r\n"
+                                "entwickler in Verbindung setzen."));
+        QCOMPARE(p.rows("Schluessel") + p.rows("Zuschluessel"), 2);
+        QVERIFY(p.miscounted().isEmpty());
+    }
+
+    void apostrophesAndLookups()
+    {
+        Project p;
+        test::insertProfile(p.path, "O'Neill's");
+        test::insertAssignment(p.path, "O'Neill's", "300", "IMMER", "");
+        QVERIFY(addKey(p.path, keyForm("7f", "D'Artagnan", "O'Neill's")).outcome);
+        QVERIFY(addKey(p.path, keyForm("8", "Porthos")).outcome);
+        QCOMPARE(p.count("300"), 1);
+
+        std::optional<KeyRecord> found;
+        QVERIFY(loadKey(p.path, "D'Artagnan", found));
+        QCOMPARE(found->number, QStringLiteral("00000000007F"));
+        QCOMPARE(found->profile, QStringLiteral("O'Neill's"));
+        QVERIFY(lookUpKeyByNumber(p.path, "7F", found));  // as a desk reader may send it
+        QCOMPARE(found->name, QStringLiteral("D'Artagnan"));
+        QVERIFY(lookUpKeyByNumber(p.path, "FF", found) && !found);
+
+        QList<KeyEntry> keys;
+        QVERIFY(readKeyList(p.path, true, keys));
+        QCOMPARE(keys.size(), 2);
+        QVERIFY(keys[0].linked && !keys[1].linked);
+    }
+};
+
+QTEST_MAIN(TestKeyOperations)
+#include "tst_keyoperations.moc"
