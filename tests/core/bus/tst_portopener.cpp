@@ -1,7 +1,6 @@
-#include "ComPorts.h"
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/bus/BusPorts.h"
 #include "core/bus/EvaluationControl.h"
 #include "core/bus/PortMessages.h"
@@ -10,7 +9,6 @@
 #include "core/bus/Reception.h"
 #include "core/bus/Telegram.h"
 #include "core/online/DailyProtocol.h"
-#include "core/project/ProjectTemplate.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
 
@@ -27,7 +25,8 @@ const QString kSilentText = QStringLiteral(
 
 // The opener with fake ports, a fake clock and a project of its own.
 struct Rig {
-    test::TempHome home;
+    test::ProjectFixture project;
+    const test::TempHome& home = project.home();
     test::FakeClock clock;
     ConfigFile config{home.file("VARNOXCF.INI")};
     DailyProtocol protocol{clock};
@@ -37,15 +36,13 @@ struct Rig {
     EvaluationControl evaluation;
     Reception reception{clock, list, evaluation};
     BusPorts ports{factory, reception};
-    QString workCopy = home.file("projekte/~hlvAnlage.tmp");
+    QString workCopy = project.path();
     PortOpener opener{ports, reception, clock, config, protocol, events, [this] { return workCopy; }};
     QList<QPair<qint64, Message>> messages;  // with the ms since the start
     QDateTime start = clock.now();
 
     explicit Rig(int timeBusOk = 1)
     {
-        QDir().mkpath(home.file("projekte"));
-        writeProjectTemplate(workCopy);
         protocol.setSwitches({255, false});
         config.writeValue("Config", "TimeBusOk", QString::number(timeBusOk));
         QObject::connect(&events, &EventSink::messageRaised,
@@ -54,7 +51,7 @@ struct Rig {
 
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
 
-    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
+    void assign(int line, int com) { project.assignComPort(line, com); }
 
     test::FakeSerialPort& port(int line) { return factory.port(line); }
 

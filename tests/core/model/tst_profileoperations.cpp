@@ -1,7 +1,6 @@
 // Profiles: create, rename and delete with their messages, and that a profile
 // named by keys or assignments keeps its name and its row.
-#include "ProjectRows.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/model/ProfileOperations.h"
 
 #include <QTest>
@@ -35,8 +34,8 @@ class TestProfileOperations : public QObject {
 private slots:
     void createAndItsMessages()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         Outcome o = createProfile(path, QString());
         QCOMPARE(o.message().text, QStringLiteral("Geben Sie dem Zutrittsprofil eine Bezeichnung!"));
         QCOMPARE(o.message().title, QStringLiteral("Bezeichnung fehlt"));
@@ -54,10 +53,10 @@ private slots:
 
     void renameAndItsMessages()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::insertProfile(path, "Büro");
-        test::insertProfile(path, "Lager");
+        test::ProjectFixture p;
+        const QString path = p.path();
+        p.addProfile("Büro");
+        p.addProfile("Lager");
         QCOMPARE(renameProfile(path, QStringLiteral("Büro"), QString()).message().text,
                  QStringLiteral("Geben Sie dem Zutrittsprofil eine Bezeichnung!"));
         QCOMPARE(renameProfile(path, QString(), QStringLiteral("X")).message().text,
@@ -81,13 +80,13 @@ private slots:
     {
         QFETCH(bool, withKeys);
         QFETCH(bool, withAssignment);
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::insertProfile(path, "Büro");
+        test::ProjectFixture p;
+        const QString path = p.path();
+        p.addProfile("Büro");
         if (withKeys)
-            test::insertKeys(path, "büro", 2);
+            p.addKeys("büro", 2);
         if (withAssignment)
-            test::insertAssignment(path, "BÜRO", "100", "IMMER", "");
+            p.addAssignment("BÜRO", "100");
         const Outcome rename = renameProfile(path, QStringLiteral("Büro"), QStringLiteral("Verwaltung"));
         QCOMPARE(rename.message().text, kLinked);
         QCOMPARE(rename.message().title, QStringLiteral("Datenbankfehler"));
@@ -101,9 +100,9 @@ private slots:
 
     void deleteUnusedProfile()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::insertProfile(path, "Büro");
+        test::ProjectFixture p;
+        const QString path = p.path();
+        p.addProfile("Büro");
         QCOMPARE(deleteProfile(path, QStringLiteral("Lager")).message().text,
                  QStringLiteral("Das zu löschende Zutrittsprofil wurde nicht gefunden!"));
         QVERIFY(deleteProfile(path, QStringLiteral("büro")));
@@ -112,8 +111,8 @@ private slots:
 
     void testProfilesAllOrNone()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         QVERIFY(createTestProfiles(path, 3));
         QCOMPARE(profiles(path), (QStringList{"Zutrittsprofil 000001", "Zutrittsprofil 000002", "Zutrittsprofil 000003"}));
         // A second run meets the first profile again and writes none of the five.

@@ -1,4 +1,4 @@
-#include "ProjectFixtures.h"
+#include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
