@@ -72,10 +72,13 @@ struct Rig {
         runFor(budgetMs);
     }
 
-    // The ms since the start at which each presence query reached `line`.
+    // The ms since the start at which each presence query reached a line.
     QList<qint64> queryTimes;
-    void interfaceOn(int line, int answerFrom)
+    // Puts `line` on COM `com` with an interface that answers from its
+    // `answerFrom`-th query on (0: never).
+    void interfaceOn(int line, int com, int answerFrom)
     {
+        assign(line, com);
         auto answering = test::interfaceAnsweringFrom(answerFrom);
         port(line).responder = [this, answering](const QByteArray& bytes) {
             if (bytes == interfacePresenceQuery())
@@ -100,15 +103,12 @@ private slots:
     void interfaceAnsweringAtOnceGetsOneQueryAndOneSetup()
     {
         Rig rig;
-        rig.assign(1, 3);
-        rig.interfaceOn(1, 1);
+        rig.interfaceOn(1, 3, 1);
         rig.initAndRun();
         test::FakeSerialPort& p = rig.port(1);
         QCOMPARE(p.openedOn, QList<int>{3});
         QCOMPARE(p.written, interfacePresenceQuery() + interfaceSetupCommand());
-        QVERIFY(!p.dtr);
-        QVERIFY(!p.rts);
-        QVERIFY(p.isOpen());
+        QVERIFY(!p.dtr && !p.rts && p.isOpen());
         QCOMPARE(rig.queryTimes, QList<qint64>{500});  // after the settling wait
         QVERIFY(rig.opener.portOk(1));
         QVERIFY(rig.opener.allPortsOk());
@@ -124,8 +124,7 @@ private slots:
     void silentInterfaceGetsFiveAttemptsAndOneMessageAfterTheFifth()
     {
         Rig rig(1);
-        rig.assign(2, 4);
-        rig.interfaceOn(2, 0);
+        rig.interfaceOn(2, 4, 0);
         QList<int> retriesSeen;
         rig.opener.InitPorts();
         while (const std::optional<int> next = rig.opener.tick()) {
@@ -154,8 +153,7 @@ private slots:
     void interfaceAnsweringFromTheThirdAttemptEndsWithoutMessage()
     {
         Rig rig(2);
-        rig.assign(5, 6);
-        rig.interfaceOn(5, 3);
+        rig.interfaceOn(5, 6, 3);
         rig.initAndRun();
         QCOMPARE(rig.queryTimes, (QList<qint64>{500, 3150, 5800}));
         QCOMPARE(rig.port(5).written.count(interfaceSetupCommand()), 1);
@@ -168,19 +166,16 @@ private slots:
     void retriesLeaveLinesThatAreFineAlone()
     {
         Rig rig;
-        rig.assign(1, 3);
-        rig.assign(9, 11);
         rig.assign(8, 7);
-        rig.interfaceOn(1, 1);
-        rig.interfaceOn(9, 0);
+        rig.interfaceOn(1, 3, 1);
+        rig.interfaceOn(9, 11, 0);
         rig.initAndRun();
         QCOMPARE(rig.port(1).openAttempts, 1);
         QCOMPARE(rig.port(1).written, interfacePresenceQuery() + interfaceSetupCommand());
         test::FakeSerialPort& desk = rig.port(8);  // the desk reader: DTR on, no answer needed
         QCOMPARE(desk.openedOn, QList<int>{7});
         QCOMPARE(desk.written, interfacePresenceQuery());
-        QVERIFY(desk.dtr);
-        QVERIFY(!desk.rts);
+        QVERIFY(desk.dtr && !desk.rts);
         QVERIFY(rig.opener.portOk(8));
         QCOMPARE(rig.port(9).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
@@ -252,10 +247,8 @@ private slots:
     void portPulledOutIsReportedOnceAndReopenedWhenItReturns()
     {
         Rig rig(2);
-        rig.assign(1, 3);
-        rig.assign(4, 5);
-        rig.interfaceOn(1, 1);
-        rig.interfaceOn(4, 1);
+        rig.interfaceOn(1, 3, 1);
+        rig.interfaceOn(4, 5, 1);
         rig.initAndRun();
         QVERIFY(rig.opener.portOk(1));
 
@@ -286,10 +279,8 @@ private slots:
     void newAssignmentTakesEffectEvenWhileRetrying()
     {
         Rig rig;
-        rig.assign(1, 3);
-        rig.assign(2, 4);
-        rig.interfaceOn(1, 1);
-        rig.interfaceOn(2, 0);
+        rig.interfaceOn(1, 3, 1);
+        rig.interfaceOn(2, 4, 0);
         rig.opener.InitPorts();
         while (!rig.opener.retryPending())
             rig.clock.advanceMSecs(*rig.opener.tick());

@@ -114,24 +114,15 @@ private slots:
         QCOMPARE(serial->text(), QStringLiteral("12345"));
     }
 
+    // The focus moves as the outcome says (every check's field is the core's
+    // test); a refused serial number comes back selected.
     void failedCheckPutsTheFocusOnItsField()
     {
-        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(0);
-        clickExpectingMessage(page(), "CmdLesHin");
-        QCOMPARE(lastMessageTitle(), QStringLiteral("Bezeichnung fehlt"));
-        QCOMPARE(focused(), QStringLiteral("TxtLesName"));
-
         fillNewReader(QStringLiteral("Tor"), QStringLiteral("1000000"), 0, false);
         clickExpectingMessage(page(), "CmdLesHin");
         QCOMPARE(lastMessageTitle(), QStringLiteral("Fehler"));
         QCOMPARE(focused(), QStringLiteral("TxtLesSn"));
         QCOMPARE(control<QLineEdit>(page(), "TxtLesSn")->selectedText(), QStringLiteral("1000000"));
-
-        control<QLineEdit>(page(), "TxtLesSn")->setText(QStringLiteral("7"));
-        click(page(), "OptLesMods");
-        clickExpectingMessage(page(), "CmdLesHin");
-        QCOMPARE(lastMessageTitle(), QStringLiteral("Funktion fehlt"));
-        QCOMPARE(focused(), QStringLiteral("CmbLesFkt"));
         QCOMPARE(list()->count(), 2);
     }
 
