@@ -7,11 +7,6 @@
 namespace varnox::FunctionMessages {
 namespace {
 
-Message stop(std::initializer_list<QString> lines, const QString& title = GetText(348, "Datenbankfehler"))
-{
-    return stopMessage(messageLines(lines), title);
-}
-
 QString removeLinksFirst()
 {
     return GetText(345, "sämtliche Verknüpfungen mit der Funktion im Register") + QLatin1Char(' ')
@@ -24,33 +19,34 @@ QString newValuesNeeded() { return GetText(2876, "müssen ihr neue Werte zugeord
 
 Message duplicateName()
 {
-    return stopMessage(
-        messageLines({GetText(2862, "Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!"),
-                      GetText(2863, "Das Programm lässt zwei Funktionen mit der gleichen Bezeichnung in einer Anlage nicht zu."),
-                      GetText(2864, "Falls Sie eine bereits vorhandene Funktion ändern wollten, "),
-                      GetText(2865, "nutzen Sie den Button ") + quoted(GetText(2811, "Änderungen übernehmen") + QLatin1Char('.'))}),
-        GetText(348, "Datenbankfehler"), QString::fromLatin1(FunctionField::name), true);
+    return databaseRefusal(
+        {GetText(2862, "Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!"),
+         GetText(2863, "Das Programm lässt zwei Funktionen mit der gleichen Bezeichnung in einer Anlage nicht zu."),
+         GetText(2864, "Falls Sie eine bereits vorhandene Funktion ändern wollten, "),
+         GetText(2865, "nutzen Sie den Button ") + quoted(GetText(2811, "Änderungen übernehmen") + QLatin1Char('.'))},
+        QString::fromLatin1(FunctionField::name), true);
 }
 
 Message noneSelected()
 {
-    return stop({GetText(2867, "Sie müssen eine vorhandene Funktion auswählen, ") + GetText(2868, "bevor Sie sie ändern können!"),
-                 GetText(2869, "Falls Sie eine neue Funktion erstellen wollen, ") + GetText(2865, "nutzen Sie den Button ")
-                     + quoted(GetText(26, "Neu")) + QLatin1Char('.')});
+    return databaseRefusal({GetText(2867, "Sie müssen eine vorhandene Funktion auswählen, ")
+                                + GetText(2868, "bevor Sie sie ändern können!"),
+                            GetText(2869, "Falls Sie eine neue Funktion erstellen wollen, ")
+                                + GetText(2865, "nutzen Sie den Button ") + quoted(GetText(26, "Neu")) + QLatin1Char('.')});
 }
 
 Message inUseForChange()
 {
-    return stop({GetText(342, "Die ausgewählte Funktion ist mindestens einmal in Benutzung!"),
-                 GetText(343, "Deshalb kann sie nicht verändert werden."),
-                 GetText(344, "Falls Sie die Funktion ändern wollen, müssen Sie zuvor"), removeLinksFirst()});
+    return databaseRefusal({GetText(342, "Die ausgewählte Funktion ist mindestens einmal in Benutzung!"),
+                            GetText(343, "Deshalb kann sie nicht verändert werden."),
+                            GetText(344, "Falls Sie die Funktion ändern wollen, müssen Sie zuvor"), removeLinksFirst()});
 }
 
 Message inUseForDelete()
 {
-    return stop({GetText(342, "Die ausgewählte Funktion ist mindestens einmal in Benutzung!"),
-                 GetText(2870, "Deshalb kann sie nicht gelöscht werden."), QString(),
-                 GetText(2871, "Falls Sie die Funktion löschen wollen, müssen Sie zuvor"), removeLinksFirst()});
+    return databaseRefusal({GetText(342, "Die ausgewählte Funktion ist mindestens einmal in Benutzung!"),
+                            GetText(2870, "Deshalb kann sie nicht gelöscht werden."), QString(),
+                            GetText(2871, "Falls Sie die Funktion löschen wollen, müssen Sie zuvor"), removeLinksFirst()});
 }
 
 Message notFoundForDelete()
@@ -65,10 +61,10 @@ Message notFoundForShow()
 
 Message readerGone()
 {
-    return stop({GetText(2873, "Der Leser, der in die Funktion eingebunden wurde, existiert nicht mehr!"),
-                 GetText(2874, "Löschen Sie die fehlerhafte Funktion!"),
-                 GetText(2875, "Falls Sie die Funktion weiterhin nutzen wollen,"), newValuesNeeded()},
-                GetText(2877, "Datenbankfehler - fehlender Leser"));
+    return stopMessage(messageLines({GetText(2873, "Der Leser, der in die Funktion eingebunden wurde, existiert nicht mehr!"),
+                                     GetText(2874, "Löschen Sie die fehlerhafte Funktion!"),
+                                     GetText(2875, "Falls Sie die Funktion weiterhin nutzen wollen,"), newValuesNeeded()}),
+                       GetText(2877, "Datenbankfehler - fehlender Leser"));
 }
 
 Message freeLengthWrong()

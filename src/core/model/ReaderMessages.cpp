@@ -7,17 +7,12 @@
 namespace varnox::ReaderMessages {
 namespace {
 
-Message stop(std::initializer_list<QString> lines)
-{
-    return stopMessage(messageLines(lines), GetText(348, "Datenbankfehler"));
-}
-
 Message duplicateSerial()
 {
-    return stop({GetText(441, "Die eingegebene Seriennummer existiert bereits in der Projektdatenbank!"),
-                 GetText(415, "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte."),
-                 GetText(442, "Das Programm lässt zwei Leser mit der gleichen Seriennummer ")
-                     + GetText(2814, "in einer Anlage nicht zu.")});
+    return databaseRefusal({GetText(441, "Die eingegebene Seriennummer existiert bereits in der Projektdatenbank!"),
+                            GetText(415, "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte."),
+                            GetText(442, "Das Programm lässt zwei Leser mit der gleichen Seriennummer ")
+                                + GetText(2814, "in einer Anlage nicht zu.")});
 }
 
 }  // namespace
@@ -61,10 +56,10 @@ Message writeRefused(const DbError& error)
     switch (error.kind) {
     case DbErrorKind::Duplicate: return duplicateSerial();
     case DbErrorKind::StillReferenced:
-        return stop({GetText(443, "Es ist im Augenblick nicht möglich den Eintrag zu ändern,"),
-                     GetText(444, "weil der Leser mit mindestens einem Zutrittsprofil verknüpft ist."), QString(),
-                     GetText(445, "Möchten Sie die Änderung durchführen, müssen sie zuvor"),
-                     GetText(426, "die Verknüpfung(en) löschen.")});
+        return databaseRefusal({GetText(443, "Es ist im Augenblick nicht möglich den Eintrag zu ändern,"),
+                                GetText(444, "weil der Leser mit mindestens einem Zutrittsprofil verknüpft ist."), QString(),
+                                GetText(445, "Möchten Sie die Änderung durchführen, müssen sie zuvor"),
+                                GetText(426, "die Verknüpfung(en) löschen.")});
     case DbErrorKind::NoCurrentRow: return notFoundForChange();
     default: return databaseErrorMessage(error);
     }
@@ -74,10 +69,10 @@ Message deleteRefused(const DbError& error)
 {
     switch (error.kind) {
     case DbErrorKind::StillReferenced:
-        return stop({GetText(423, "Es ist im Augenblick nicht möglich den Leser zu löschen,"),
-                     GetText(424, "weil er mit mindestens einem Zutrittsprofil verknüpft ist."), QString(),
-                     GetText(425, "Möchten Sie die Aktion durchführen, müssen sie zuvor"),
-                     GetText(426, "die Verknüpfung(en) löschen.")});
+        return databaseRefusal({GetText(423, "Es ist im Augenblick nicht möglich den Leser zu löschen,"),
+                                GetText(424, "weil er mit mindestens einem Zutrittsprofil verknüpft ist."), QString(),
+                                GetText(425, "Möchten Sie die Aktion durchführen, müssen sie zuvor"),
+                                GetText(426, "die Verknüpfung(en) löschen.")});
     case DbErrorKind::NoCurrentRow: return notFoundForDelete();
     default: return databaseErrorMessage(error);
     }
