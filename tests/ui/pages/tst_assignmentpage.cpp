@@ -1,7 +1,6 @@
 // The assignment page: a profile's readers with decentral ones in red, the
 // read-only pair for a decentral reader, and assigning through the page.
 #include "PageServices.h"
-#include "SampleProject.h"
 #include "WidgetDriver.h"
 #include "ui/pages/assignment/AssignmentPage.h"
 

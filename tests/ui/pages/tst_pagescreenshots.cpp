@@ -3,7 +3,6 @@
 // their New and Edit states in every interface language, the other pages
 // filled as an installation would fill them.
 #include "PageServices.h"
-#include "SampleProject.h"
 #include "WidgetDriver.h"
 #include "core/lang/Texts.h"
 #include "core/model/ZoneForm.h"
