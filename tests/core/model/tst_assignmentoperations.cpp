@@ -128,34 +128,6 @@ private slots:
         QVERIFY(removeAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("200")));
         QCOMPARE(p.count("200"), 0);
     }
-
-    void listsOfThePage()
-    {
-        Project p;
-        p.exec("INSERT INTO Zeitzonen (Tname) VALUES ('Tag')");
-        QVERIFY(assignReader(p.path, central("Büro")));
-        QList<ReaderEntry> readers;
-        QVERIFY(readProfileReaders(p.path, QStringLiteral("Büro"), readers));
-        QCOMPARE(readers, (QList<ReaderEntry>{{"Eingang", "100", true, 0}}));
-        QVERIFY(readReadersOutsideProfile(p.path, QStringLiteral("Büro"), readers));
-        QCOMPARE(readers, (QList<ReaderEntry>{{"Lager", "200", false, 2}}));
-        QVERIFY(readReadersOutsideProfile(p.path, QStringLiteral("Leer"), readers));
-        QCOMPARE(readers.size(), 2);
-
-        QList<ZoneChoice> zones;
-        QVERIFY(readAssignmentZones(p.path, zones));
-        QCOMPARE(zones.size(), 2);
-        QCOMPARE(zones[0].stored, QStringLiteral("IMMER"));
-        QCOMPARE(zones[0].text, QStringLiteral("IMMER"));
-        QCOMPARE(zones[1].stored, QStringLiteral("Tag"));
-
-        ReaderEntry reader;
-        Assignment loaded;
-        QVERIFY(loadAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("100"), reader, loaded));
-        QCOMPARE(loaded.zone, QStringLiteral("IMMER"));
-        QCOMPARE(loaded.function, QStringLiteral("Tür auf"));
-        QVERIFY(reader.central);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAssignmentOperations)

@@ -262,11 +262,6 @@ private slots:
         QVERIFY(lookUpKeyByNumber(p.path, "7F", found));  // as a desk reader may send it
         QCOMPARE(found->name, QStringLiteral("D'Artagnan"));
         QVERIFY(lookUpKeyByNumber(p.path, "FF", found) && !found);
-
-        QList<KeyEntry> keys;
-        QVERIFY(readKeyList(p.path, true, keys));
-        QCOMPARE(keys.size(), 2);
-        QVERIFY(keys[0].linked && !keys[1].linked);
     }
 };
 

@@ -270,7 +270,8 @@ private slots:
         QVERIFY(std::is_sorted(free.begin(), free.end()));
     }
 
-    void newSerialNumberOnly()
+    // A reader named by an access profile keeps its serial number and its row.
+    void newSerialNumberAndDelete()
     {
         test::ProjectFixture p;
         p.addReader("A", "1", 1, 1, true, 0, false);
@@ -293,24 +294,16 @@ private slots:
 
         QVERIFY(ops.changeSerial("1", "00815"));
         QCOMPARE(p.value("SELECT Seriennr || ',' || Modify FROM Leser WHERE Lname = 'A'"), QStringLiteral("815,1"));
-    }
 
-    void deleteIsRefusedWhileLinked()
-    {
-        test::ProjectFixture p;
-        p.addReader("A", "1", 1, 1);
-        p.addReader("B", "2", 1, 2);
-        p.linkToProfile("2");
-        ReaderOperations ops(p.path());
         QCOMPARE(ops.remove("3").message(),
                  test::message("Der zu löschende Leser wurde nicht gefunden!", "Fehler", MessageIcon::Exclamation));
         QCOMPARE(ops.remove("2").message(),
                  test::message("Es ist im Augenblick nicht möglich den Leser zu löschen,\r\n"
-                          "weil er mit mindestens einem Zutrittsprofil verknüpft ist.\r\n\r\n"
-                          "Möchten Sie die Aktion durchführen, müssen sie zuvor\r\n"
-                          "die Verknüpfung(en) löschen.",
-                          "Datenbankfehler", MessageIcon::Critical));
-        QVERIFY(ops.remove("1"));
+                               "weil er mit mindestens einem Zutrittsprofil verknüpft ist.\r\n\r\n"
+                               "Möchten Sie die Aktion durchführen, müssen sie zuvor\r\n"
+                               "die Verknüpfung(en) löschen.",
+                               "Datenbankfehler", MessageIcon::Critical));
+        QVERIFY(ops.remove("815"));
         QCOMPARE(p.value("SELECT group_concat(Lname) FROM Leser"), QStringLiteral("B"));
     }
 

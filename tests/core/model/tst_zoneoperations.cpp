@@ -110,9 +110,6 @@ private slots:
 
         QVERIFY(loadZone(path, QStringLiteral("immer"), loaded));
         QCOMPARE(loaded.name, QStringLiteral("Immer"));
-        QStringList names;
-        QVERIFY(readPageZoneNames(path, names));
-        QCOMPARE(names, QStringList{"Büro"});
 
         // A change rewrites the chosen zone under its new name.
         const ZoneForm night = zone("Nacht", {{1, 0, {h(20), kEndOfDay}}});
