@@ -43,28 +43,24 @@ class TestProjectSave : public QObject {
     Q_OBJECT
 
 private slots:
-    void saveAsksEvenWithoutChanges()
+    // Save asks even without changes; No leaves the file, Yes writes it and
+    // clears a snapshot left behind by a save that was killed.
+    void saveAsksAndWritesTheProject()
     {
         ProjectWorld w;
         w.openProject("Anlage");
         const QByteArray before = test::fileBytes(w.projectFile("Anlage.mdb"));
-        w.op.then(Answer::No);
+        w.op.then(Answer::No).then(Answer::Yes);
         w.saver.Save();
         QCOMPARE(w.op.texts(), QStringList {kSaveQuestion});
         QCOMPARE(w.op.asked().first().message.title, QString("Varnox"));
         QCOMPARE(w.op.asked().first().buttons, Buttons::YesNo);
         QCOMPARE(test::fileBytes(w.projectFile("Anlage.mdb")), before);
         QVERIFY(w.host.calls.isEmpty());
-    }
 
-    void saveWritesTheProjectAndKeepsItsTime()
-    {
-        ProjectWorld w;
-        w.openProject("Anlage");
         w.change();
         w.home.writeFile(QStringLiteral("projekte/~hlvAnlage.mdb.sav"), "left behind by a save that was killed");
         QSignalSpy saved(&SaveState::instance(), &SaveState::savedChanged);
-        w.op.then(Answer::Yes);
         w.saver.Save();
         QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), w.workCopyDigest());
         QCOMPARE(test::integrityCheck(w.projectFile("Anlage.mdb")), QString("ok"));
