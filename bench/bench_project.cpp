@@ -1,5 +1,5 @@
 // Prints how long opening, upgrading and saving a large project take.
-#include "ProjectFixtures.h"
+#include "ProjectFiles.h"
 #include "core/project/CheckAndUpgrade.h"
 #include "core/project/ProjectSaver.h"
 #include "core/project/ProjectTemplate.h"

@@ -4,7 +4,7 @@
 //
 //   varnox-save-torture <runs> [small|full]    the check
 //   varnox-save-torture save <folder> <name>   one save (the process killed)
-#include "ProjectFixtures.h"
+#include "ProjectFiles.h"
 #include "core/project/ProjectSaver.h"
 #include "core/project/ProjectTemplate.h"
 #include "core/project/SafeWrite.h"

@@ -2,15 +2,13 @@
 // wait has a generous limit and every timing check is a lower bound, so that
 // a loaded machine makes the test slower, never wrong.
 #include "BusSimProcess.h"
-#include "ComPorts.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/bus/BusSystem.h"
 #include "core/bus/ComAssignment.h"
 #include "core/bus/QtSerialPort.h"
 #include "core/bus/Telegram.h"
 #include "core/lang/Texts.h"
 #include "core/online/DailyProtocol.h"
-#include "core/project/ProjectTemplate.h"
 #include "core/shell/Clock.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
@@ -31,8 +29,9 @@ constexpr int kLong = 60'000;
 
 // The program's side: a project, the configuration file and the bus.
 struct Program {
-    test::TempHome home;
-    QString workCopy = home.file("projekte/~hlvAnlage.tmp");
+    test::ProjectFixture project;
+    const test::TempHome& home = project.home();
+    QString workCopy = project.path();
     ConfigFile config{ProgramFolder::configFile()};
     DailyProtocol protocol{SystemClock::instance()};
     EventSink events;
@@ -42,8 +41,6 @@ struct Program {
 
     Program()
     {
-        QDir().mkpath(home.file("projekte"));
-        writeProjectTemplate(workCopy);
         protocol.setSwitches({255, false});
         config.writeValue("Config", "TimeBusOk", "1");
         PortTimings generous;
@@ -55,7 +52,7 @@ struct Program {
     }
     ~Program() { bus->shutdown(); }
 
-    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
+    void assign(int line, int com) { project.assignComPort(line, com); }
 
     // Starts the simulator, takes its devices into [Ports] and puts each of
     // `lines` on the COM port of the same number.
@@ -215,6 +212,7 @@ private slots:
         QTest::mouseClick(page.findChild<QPushButton*>("CmdComSave"), Qt::LeftButton);
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown()[0].title, QString("Bezeichnung fehlt"));
+        QCOMPARE(page.focusWidget(), page.list(8));  // the second of the two lists
         QVERIFY(!changed);
         QTest::qWait(1500);
         QCOMPARE(sim.count(7, "rx (01") + sim.count(9, "rx (01"), 0);

@@ -41,7 +41,12 @@ public:
         m_process.start(kBinary, args);
         return m_process.waitForStarted();
     }
-    bool signal(int number) { return ::kill(pid_t(m_process.processId()), number) == 0; }
+    // Sends `number` and waits for the end: true for a clean exit with code 0.
+    bool endWith(int number)
+    {
+        return ::kill(pid_t(m_process.processId()), number) == 0 && m_process.waitForFinished(30000)
+            && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    }
 
 private:
     QProcess m_process;
@@ -92,10 +97,7 @@ private slots:
         Program program(home.path());
         QVERIFY(program.start());
         QVERIFY(waitForStartLine(home.path()));
-        QVERIFY(program.signal(SIGTERM));
-        QVERIFY(program.process().waitForFinished(30000));
-        QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.process().exitCode(), 0);
+        QVERIFY(program.endWith(SIGTERM));
 
         const QStringList lines = plainLines(home.path());
         static const QRegularExpression started(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\tProgramm gestartet$"));
@@ -112,9 +114,7 @@ private slots:
         Program program(home.path());
         QVERIFY(program.start());
         QVERIFY(waitForStartLine(home.path()));
-        QVERIFY(program.signal(SIGINT));
-        QVERIFY(program.process().waitForFinished(30000));
-        QCOMPARE(program.process().exitCode(), 0);
+        QVERIFY(program.endWith(SIGINT));
 
         const QString name = QDir(home.filePath(QStringLiteral("log"))).entryList({QStringLiteral("*.log")}).first();
         const QDate day = QDate::fromString(name.left(8), QStringLiteral("ddMMyyyy"));
@@ -143,14 +143,12 @@ private slots:
         QCOMPARE(protocol(home.path()), before);
         QCOMPARE(first.process().state(), QProcess::Running);
 
-        QVERIFY(first.signal(SIGTERM));
-        QVERIFY(first.process().waitForFinished(30000));
+        QVERIFY(first.endWith(SIGTERM));
         // Once the first has ended, a start is welcome again.
         Program third(home.path());
         QVERIFY(third.start());
         QTRY_VERIFY_WITH_TIMEOUT(plainLines(home.path()).size() == 3, 30000);
-        QVERIFY(third.signal(SIGTERM));
-        QVERIFY(third.process().waitForFinished(30000));
+        QVERIFY(third.endWith(SIGTERM));
     }
 
     void helpAndVersionNeedNoScreen()
@@ -161,14 +159,12 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));  // no display: windows would fail
         env.remove(QStringLiteral("DISPLAY"));
         program.process().setProcessEnvironment(env);
-        QVERIFY(program.start({QStringLiteral("--help")}));
-        QVERIFY(program.process().waitForFinished(30000));
-        QCOMPARE(program.process().exitCode(), 0);
-        QVERIFY(program.process().readAllStandardOutput().contains("--version"));
-        QVERIFY(program.start({QStringLiteral("--version")}));
-        QVERIFY(program.process().waitForFinished(30000));
-        QCOMPARE(program.process().exitCode(), 0);
-        QVERIFY(program.process().readAllStandardOutput().startsWith("Varnox "));
+        const auto answer = [&program](const QString& option) {
+            const bool ran = program.start({option}) && program.process().waitForFinished(30000);
+            return ran && program.process().exitCode() == 0 ? program.process().readAllStandardOutput() : QByteArray();
+        };
+        QVERIFY(answer("--help").contains("--version"));
+        QVERIFY(answer("--version").startsWith("Varnox "));
         QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("log"))));
     }
 };

@@ -4,7 +4,6 @@
 // folder, a fake clock and an open test project's work copy.
 #include "FakeClock.h"
 #include "ProjectFixture.h"
-#include "ProjectRows.h"
 #include "core/online/DailyProtocol.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"

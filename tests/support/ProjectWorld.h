@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeClock.h"
-#include "ProjectFixtures.h"
+#include "ProjectFiles.h"
 #include "RecordingHost.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
@@ -50,6 +50,10 @@ struct ProjectWorld {
         session.workCopyName = MakeWorkCopy(name + QStringLiteral(".mdb"), op).name;
         return session.workCopyName;
     }
+
+    // Changes the open project: adds an access profile to its work copy.
+    void change() const { addProfile(workCopyPath(session.workCopyName)); }
+    QByteArray workCopyDigest() const { return projectDigest(workCopyPath(session.workCopyName)); }
 
     // The texts written to today's daily protocol, without their times.
     QStringList protocolTexts() const

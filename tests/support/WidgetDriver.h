@@ -1,19 +1,29 @@
 #pragma once
 
 // Drives windows by the objectNames of their controls, for the tests below
-// tests/ui (header only: the support library itself has no widgets).
+// tests/ui (header only: the support library itself has no widgets), and
+// brings the controls those tests look at.
 #include "ui/common/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace varnox::test {
 
 template <typename T = QWidget>
-T* control(QWidget* root, const char* name)
+T* control(const QWidget* root, const char* name)
 {
     T* found = root->findChild<T*>(QLatin1String(name));
     if (!found)
@@ -21,12 +31,13 @@ T* control(QWidget* root, const char* name)
     return found;
 }
 
-inline bool shown(QWidget* root, const char* name) { return control(root, name)->isVisibleTo(root); }
-inline bool enabled(QWidget* root, const char* name) { return control(root, name)->isEnabled(); }
+inline bool shown(const QWidget* root, const char* name) { return control(root, name)->isVisibleTo(root); }
+inline bool enabled(const QWidget* root, const char* name) { return control(root, name)->isEnabled(); }
+inline QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 // Clicks a control; option buttons and check boxes on their box, since only
 // the box and the caption take a click.
-inline void click(QWidget* root, const char* name)
+inline void click(const QWidget* root, const char* name)
 {
     QWidget* target = control(root, name);
     const auto* button = qobject_cast<QAbstractButton*>(target);
@@ -34,8 +45,11 @@ inline void click(QWidget* root, const char* name)
     QTest::mouseClick(target, Qt::LeftButton, {}, box ? QPoint(6, target->height() / 2) : QPoint());
 }
 
+// Presses a button as a program would: the window need not be shown.
+inline void press(const QWidget* root, const char* name) { control<QAbstractButton>(root, name)->click(); }
+
 // A click that must bring up exactly one message box, answered with Ok.
-inline void clickExpectingMessage(QWidget* root, const char* name)
+inline void clickExpectingMessage(const QWidget* root, const char* name)
 {
     MessageBox::queueAnswer(Answer::Ok);
     click(root, name);
@@ -44,13 +58,29 @@ inline void clickExpectingMessage(QWidget* root, const char* name)
 }
 
 // Clicks the first item of that text in the named list.
-inline void clickItem(QWidget* root, const char* listName, const QString& text)
+inline void clickItem(const QWidget* root, const char* listName, const QString& text)
 {
     auto* list = control<QListWidget>(root, listName);
     const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
     if (items.isEmpty())
         qFatal("no item %s in %s", qPrintable(text), listName);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+}
+
+// Chooses the entry of that text as the operator would.
+inline void choose(const QWidget* root, const char* comboName, const QString& text)
+{
+    auto* combo = control<QComboBox>(root, comboName);
+    combo->setCurrentIndex(combo->findText(text));
+    emit combo->activated(combo->currentIndex());
+}
+
+inline QStringList items(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
 }
 
 // Shows a page as the active window at the size of the main window's tab
@@ -65,6 +95,27 @@ inline bool showActive(QWidget* page)
     return QTest::qWaitForWindowActive(page);
 }
 
+// Runs `work` on the modal dialog of type T as soon as it is open.
+template <typename T = QWidget>
+void onModal(const std::function<void(T&)>& work)
+{
+    QTimer::singleShot(0, [work] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no modal dialog");
+        work(*dialog);
+    });
+}
+
 inline QString lastMessageTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }
+inline QString lastMessageText() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().text; }
+
+// Saves what `widget` shows as build/<name>.png, for looking at; layouts
+// settle through posted events first, as they would on the screen.
+inline bool saveScreenshot(QWidget* widget, const QString& name)
+{
+    QCoreApplication::processEvents();
+    return widget->grab().save(QStringLiteral(VARNOX_BINARY_DIR "/") + name + QStringLiteral(".png"));
+}
 
 }  // namespace varnox::test

@@ -125,21 +125,6 @@ private slots:
         QVERIFY(!saved.showDialog);
     }
 
-    void startWithDialogTurnedOffAppliesTheStoredLanguage()
-    {
-        test::TempHome home;
-        home.writeFile(kIni, "[MultiLang]\nLangId=1036\nLangName=Franz\xc3\xb6sisch (Frankreich)\nShowDialog=false\n");
-        ModalGuard guard;
-        chooseLanguageAtStart();
-        QCOMPARE(guard.closed, 0);
-        QCOMPARE(currentLanguage(), kFrench);
-        QCoreApplication::processEvents();
-        QDialogButtonBox box(QDialogButtonBox::Cancel);
-        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QString("Annuler"));
-        LanguageDialog dialog({}, nullptr);
-        QCOMPARE(dialog.windowTitle(), QString("Choisir la langue"));
-    }
-
     void startShowsTheDialogByDefault()
     {
         test::TempHome home;

@@ -1,26 +1,14 @@
 #include "ProjectWorld.h"
+#include "WidgetDriver.h"
 #include "core/lang/Texts.h"
 #include "ui/project/FrmFileOpen.h"
 #include "ui/project/FrmFileSaveAs.h"
 #include "ui/project/FrmNewFile.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-
 using namespace varnox;
-using test::ProjectWorld;
+using namespace varnox::test;
 
 namespace {
-
-template <typename T = QPushButton> T* child(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 void select(QListWidget* list, const QString& text)
 {
@@ -44,18 +32,18 @@ private slots:
         w.home.writeFile("projekte/~hlvNord.mdb.sav", "");
         FrmFileOpen dialog(w.opener, w.creator, false);
         dialog.show();
-        auto* files = child<QListWidget>(&dialog, "FileOpen");
+        auto* files = control<QListWidget>(&dialog, "FileOpen");
         QCOMPARE(files->count(), 2);
         QCOMPARE(files->item(0)->text(), QString("alt.MDB"));
         QCOMPARE(files->item(1)->text(), QString("Nord.mdb"));
-        QVERIFY(!child(&dialog, "CmdFileOpenN")->isEnabled());
+        QVERIFY(!control<QPushButton>(&dialog, "CmdFileOpenN")->isEnabled());
 
-        QTest::mouseClick(child(&dialog, "CmdFileOpenO"), Qt::LeftButton);
+        click(&dialog, "CmdFileOpenO");
         QCOMPARE(w.op.texts(), QStringList {"Sie müssen eine Datei auswählen,\r\ndie geöffnet werden soll!"});
         QVERIFY(dialog.isVisible());
 
         select(files, "Nord.mdb");
-        QTest::mouseClick(child(&dialog, "CmdFileOpenO"), Qt::LeftButton);
+        click(&dialog, "CmdFileOpenO");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(w.session.workCopyName, QString("~hlvNord.tmp"));
@@ -68,7 +56,7 @@ private slots:
         FrmFileOpen dialog(w.opener, w.creator, false);
         dialog.show();
         w.op.then(Answer::No).then(Answer::Yes);
-        QTest::mouseClick(child(&dialog, "CmdFileOpenA"), Qt::LeftButton);
+        click(&dialog, "CmdFileOpenA");
         QVERIFY(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
@@ -81,15 +69,15 @@ private slots:
         ProjectWorld w;
         FrmNewFile dialog(w.creator, true);
         dialog.show();
-        auto* name = child<QLineEdit>(&dialog, "TxtNewFile");
+        auto* name = control<QLineEdit>(&dialog, "TxtNewFile");
         QTest::keyClicks(name, "Nord|Sued");
-        QTest::mouseClick(child(&dialog, "CmdNewFileS"), Qt::LeftButton);
+        click(&dialog, "CmdNewFileS");
         QVERIFY(dialog.isVisible());
         QCOMPARE(name->text(), QString("Nord|Sued"));
         QCOMPARE(w.op.asked().last().message.title, QString("Umbennen"));
 
         name->setText("Nord");
-        QTest::mouseClick(child(&dialog, "CmdNewFileS"), Qt::LeftButton);
+        click(&dialog, "CmdNewFileS");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(w.session.workCopyName, QString("~hlvNord.tmp"));
     }
@@ -101,14 +89,14 @@ private slots:
         test::writeProject(w.projectFile("Zweig.mdb"), test::Layout::Version8);
         FrmFileSaveAs dialog(w.creator);
         dialog.show();
-        select(child<QListWidget>(&dialog, "FileSaveAs"), "Zweig.mdb");
-        QCOMPARE(child<QLineEdit>(&dialog, "TxtFileSaveAs")->text(), QString("Zweig.mdb"));
+        select(control<QListWidget>(&dialog, "FileSaveAs"), "Zweig.mdb");
+        QCOMPARE(control<QLineEdit>(&dialog, "TxtFileSaveAs")->text(), QString("Zweig.mdb"));
         w.op.then(Answer::No);
-        QTest::mouseClick(child(&dialog, "CmdFileSaveAsS"), Qt::LeftButton);
+        click(&dialog, "CmdFileSaveAsS");
         QCOMPARE(w.op.texts(),
                  QStringList {"Die Projektdatei \"Zweig.mdb\" besteht bereits!\r\nMöchten Sie sie ersetzen?"});
         QVERIFY(dialog.isVisible());
-        QTest::mouseClick(child(&dialog, "CmdFileSaveAsA"), Qt::LeftButton);
+        click(&dialog, "CmdFileSaveAsA");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(w.session.workCopyName, QString("~hlvAnlage.tmp"));
     }
@@ -120,7 +108,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QString("Projekt öffnen"));
         setCurrentLanguage(kFrench);
         QCOMPARE(dialog.windowTitle(), QString("Ouvrir un projet"));
-        QCOMPARE(child(&dialog, "CmdFileOpenA")->text(), QString("Annuler"));
+        QCOMPARE(control<QPushButton>(&dialog, "CmdFileOpenA")->text(), QString("Annuler"));
         setCurrentLanguage(kGerman);
     }
 };

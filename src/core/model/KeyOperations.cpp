@@ -131,12 +131,11 @@ std::optional<Message> duplicateRefusal(const DbError& error)
 {
     if (error.kind != DbErrorKind::Duplicate)
         return std::nullopt;
-    return stopMessage(
-        messageLines({GetText(414, "Die eingegebene Bezeichnung bzw. Schlüsselnummer existiert bereits in der Projektdatenbank!"),
-                      GetText(415, "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte."),
-                      GetText(417, "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung ")
-                          + GetText(418, "bzw. Schlüsselnummer in einer Anlage nicht zu.")}),
-        GetText(348, "Datenbankfehler"));
+    return databaseRefusal(
+        {GetText(414, "Die eingegebene Bezeichnung bzw. Schlüsselnummer existiert bereits in der Projektdatenbank!"),
+         GetText(415, "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte."),
+         GetText(417, "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung ")
+             + GetText(418, "bzw. Schlüsselnummer in einer Anlage nicht zu.")});
 }
 
 Message missingTimesMessage()

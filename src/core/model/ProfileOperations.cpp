@@ -40,26 +40,23 @@ std::optional<Message> createRefusal(const DbError& error)
 {
     if (error.kind != DbErrorKind::Duplicate)
         return std::nullopt;
-    return stopMessage(messageLines({existsLine(), correctLine(),
-                                     GetText(417, "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung ")
-                                         + GetText(3050, "in einer Anlage nicht zu.")}),
-                       GetText(348, "Datenbankfehler"), kNameField, true);
+    return databaseRefusal({existsLine(), correctLine(),
+                            GetText(417, "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung ")
+                                + GetText(3050, "in einer Anlage nicht zu.")}, kNameField, true);
 }
 
 std::optional<Message> renameRefusal(const DbError& error)
 {
     if (error.kind == DbErrorKind::Duplicate)
-        return stopMessage(messageLines({existsLine(), correctLine(),
-                                         GetText(3051, "Das Programm lässt zwei Profile mit der gleichen Bezeichnung ")
-                                             + GetText(3050, "in einer Anlage nicht zu.")}),
-                           GetText(348, "Datenbankfehler"), kNameField, true);
+        return databaseRefusal({existsLine(), correctLine(),
+                                GetText(3051, "Das Programm lässt zwei Profile mit der gleichen Bezeichnung ")
+                                    + GetText(3050, "in einer Anlage nicht zu.")}, kNameField, true);
     if (error.kind == DbErrorKind::StillReferenced)
-        return stopMessage(messageLines({GetText(3052, "Es ist im Augenblick nicht möglich den Eintrag zu ändern,"),
-                                         GetText(3053, "weil das Zutrittsprofil mit mindestens einem Schlüssel verknüpft ist."),
-                                         QString(),
-                                         GetText(3032, "Möchten Sie die Änderung durchführen, müssen sie zuvor"),
-                                         GetText(3030, "die Verknüpfung(en) löschen.")}),
-                           GetText(348, "Datenbankfehler"), kNameField, true);
+        return databaseRefusal({GetText(3052, "Es ist im Augenblick nicht möglich den Eintrag zu ändern,"),
+                                GetText(3053, "weil das Zutrittsprofil mit mindestens einem Schlüssel verknüpft ist."),
+                                QString(),
+                                GetText(3032, "Möchten Sie die Änderung durchführen, müssen sie zuvor"),
+                                GetText(3030, "die Verknüpfung(en) löschen.")}, kNameField, true);
     return std::nullopt;
 }
 
@@ -67,12 +64,11 @@ std::optional<Message> deleteRefusal(const DbError& error)
 {
     if (error.kind != DbErrorKind::StillReferenced)
         return std::nullopt;
-    return stopMessage(messageLines({GetText(3055, "Das ausgewählte Zutrittsprofil ist mindestens einmal in Benutzung!"),
-                                     GetText(3056, "Deshalb kann es nicht gelöscht werden."),
-                                     GetText(3057, "Falls Sie das Profil löschen wollen, müssen Sie zuvor"),
-                                     GetText(3058, "sämtliche Verknüpfungen mit dem Profil im Register") + QLatin1Char(' ')
-                                         + quoted(GetText(3059, "Leserzuordnung")) + GetText(3060, " löschen.")}),
-                       GetText(348, "Datenbankfehler"));
+    return databaseRefusal({GetText(3055, "Das ausgewählte Zutrittsprofil ist mindestens einmal in Benutzung!"),
+                            GetText(3056, "Deshalb kann es nicht gelöscht werden."),
+                            GetText(3057, "Falls Sie das Profil löschen wollen, müssen Sie zuvor"),
+                            GetText(3058, "sämtliche Verknüpfungen mit dem Profil im Register") + QLatin1Char(' ')
+                                + quoted(GetText(3059, "Leserzuordnung")) + GetText(3060, " löschen.")});
 }
 
 Message notFoundMessage(QString text) { return exclamationMessage(std::move(text), GetText(246, "Fehler")); }

@@ -1,5 +1,7 @@
 #include "core/model/ProjectWork.h"
 
+#include "core/lang/Texts.h"
+
 #include "core/project/Database.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -86,6 +88,11 @@ Message stopMessage(const QString& text, const QString& title, const QString& fo
 Message exclamationMessage(const QString& text, const QString& title, const QString& focus, bool selectAll)
 {
     return Message{text, title, MessageIcon::Exclamation, focus, selectAll};
+}
+
+Message databaseRefusal(std::initializer_list<QString> lines, const QString& focus, bool selectAll)
+{
+    return stopMessage(messageLines(lines), GetText(348, "Datenbankfehler"), focus, selectAll);
 }
 
 QString messageLines(std::initializer_list<QString> lines)

@@ -48,6 +48,9 @@ Message stopMessage(const QString& text, const QString& title, const QString& fo
 Message exclamationMessage(const QString& text, const QString& title, const QString& focus = {},
                            bool selectAll = false);
 
+// The common refusal: `lines` joined by line breaks, "Datenbankfehler", stop icon.
+Message databaseRefusal(std::initializer_list<QString> lines, const QString& focus = {}, bool selectAll = false);
+
 // Pieces of a message joined by line breaks.
 QString messageLines(std::initializer_list<QString> lines);
 

@@ -77,21 +77,19 @@ Outcome checkForm(const ZoneForm& form, const QString* chosen)
 
 Message duplicateMessage()
 {
-    return stopMessage(messageLines({GetText(3018, "Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!"),
-                                     GetText(3019, "Das Programm lässt zwei Zeitzonen mit der gleichen Bezeichnung in einer Anlage nicht zu."),
-                                     GetText(3020, "Falls Sie eine bereits vorhandene Zeitzone ändern wollten, ")
-                                         + GetText(3021, "nutzen Sie den Button ")
-                                         + quoted(GetText(3001, "Änderungen übernehmen"))}),
-                       GetText(348, "Datenbankfehler"), kNameField, true);
+    return databaseRefusal({GetText(3018, "Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!"),
+                            GetText(3019, "Das Programm lässt zwei Zeitzonen mit der gleichen Bezeichnung in einer Anlage nicht zu."),
+                            GetText(3020, "Falls Sie eine bereits vorhandene Zeitzone ändern wollten, ")
+                                + GetText(3021, "nutzen Sie den Button ")
+                                + quoted(GetText(3001, "Änderungen übernehmen"))}, kNameField, true);
 }
 
 Message noChosenZoneMessage()
 {
-    return stopMessage(messageLines({GetText(3022, "Sie müssen eine vorhandene Zeitzone auswählen, ")
-                                         + GetText(3023, "bevor Sie sie ändern können!"),
-                                     GetText(3024, "Falls Sie eine neue Zeitzone erstellen wollen, ")
-                                         + GetText(3021, "nutzen Sie den Button ") + quoted(GetText(26, "Neu"))}),
-                       GetText(348, "Datenbankfehler"));
+    return databaseRefusal({GetText(3022, "Sie müssen eine vorhandene Zeitzone auswählen, ")
+                                + GetText(3023, "bevor Sie sie ändern können!"),
+                            GetText(3024, "Falls Sie eine neue Zeitzone erstellen wollen, ")
+                                + GetText(3021, "nutzen Sie den Button ") + quoted(GetText(26, "Neu"))});
 }
 
 // The refusal to delete, or to rename, a zone that assignments still name.
@@ -101,9 +99,9 @@ Message stillNamedMessage(bool deleting)
                                    : GetText(3031, "Es ist im Augenblick nicht möglich, die Bezeichnung zu ändern.");
     const QString last = deleting ? GetText(3029, "Möchten Sie das Löschen durchführen, müssen sie zuvor")
                                   : GetText(3032, "Möchten Sie die Änderung durchführen, müssen sie zuvor");
-    return stopMessage(messageLines({first, GetText(3028, "Die Zeitzone ist mit mindestens einem Zutrittsprofil verknüpft."),
-                                     QString(), last, GetText(3030, "die Verknüpfung(en) löschen.")}),
-                       GetText(348, "Datenbankfehler"), deleting ? QString() : kNameField, !deleting);
+    return databaseRefusal({first, GetText(3028, "Die Zeitzone ist mit mindestens einem Zutrittsprofil verknüpft."),
+                            QString(), last, GetText(3030, "die Verknüpfung(en) löschen.")},
+                           deleting ? QString() : kNameField, !deleting);
 }
 
 void insertZone(Database& db, const ZoneForm& form)

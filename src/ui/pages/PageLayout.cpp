@@ -1,10 +1,11 @@
 #include "ui/pages/PageLayout.h"
 
+#include "core/lang/Texts.h"
+#include "ui/common/Captions.h"
+
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -12,39 +13,43 @@ namespace varnox::PageLayout {
 namespace {
 
 template <typename W>
-W* named(QWidget* page, const char* objectName)
+W* named(QWidget* page, const QString& objectName)
 {
     auto* w = new W(page);
-    w->setObjectName(QLatin1String(objectName));
+    w->setObjectName(objectName);
     return w;
 }
 
 }  // namespace
 
-QLabel* titleLabel(QWidget* page)
+QLabel* title(QWidget* page)
 {
-    auto* label = new QLabel(page);
-    QFont font = label->font();
+    auto* title = new QLabel(page);
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.25);
-    label->setFont(font);
-    return label;
+    title->setFont(font);
+    title->setContentsMargins(0, 0, 0, 6);
+    return title;
 }
 
 QComboBox* combo(QWidget* page, const char* objectName)
 {
-    auto* c = named<QComboBox>(page, objectName);
+    auto* c = named<QComboBox>(page, QLatin1String(objectName));
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c->setMinimumContentsLength(12);
     return c;
 }
 
-QLineEdit* edit(QWidget* page, const char* objectName) { return named<QLineEdit>(page, objectName); }
-QPushButton* button(QWidget* page, const char* objectName) { return named<QPushButton>(page, objectName); }
+QLineEdit* edit(QWidget* page, const char* objectName) { return named<QLineEdit>(page, QLatin1String(objectName)); }
+QPushButton* button(QWidget* page, const char* objectName)
+{
+    return named<QPushButton>(page, QLatin1String(objectName));
+}
 
 QListWidget* list(QWidget* page, const char* objectName)
 {
-    auto* l = named<QListWidget>(page, objectName);
+    auto* l = named<QListWidget>(page, QLatin1String(objectName));
     l->setUniformItemSizes(true);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     return l;
@@ -70,49 +75,81 @@ int addRow(QGridLayout* grid, QWidget* label, QWidget* field)
     return row;
 }
 
-QLayout* listColumn(QLabel* caption, QListWidget* list, QLabel* countLabel, QLabel* count, QWidget* below)
+QVBoxLayout* listColumn(QLabel* caption, QWidget* list, const QList<QList<QWidget*>>& rows)
 {
-    auto* countRow = new QHBoxLayout;
-    countRow->addWidget(countLabel);
-    countRow->addWidget(count);
-    countRow->addStretch();
+    const bool isList = qobject_cast<QListWidget*>(list) != nullptr;
     auto* column = new QVBoxLayout;
     column->addWidget(caption);
-    column->addWidget(list, 1);
-    column->addLayout(countRow);
-    if (below)
-        column->addWidget(below);
+    column->addWidget(list, isList ? 1 : 0);
+    for (const QList<QWidget*>& widgets : rows) {
+        auto* row = new QHBoxLayout;
+        for (QWidget* w : widgets) {
+            if (w)
+                row->addWidget(w);
+            else
+                row->addStretch();
+        }
+        if (!widgets.contains(nullptr))
+            row->addStretch();
+        column->addLayout(row);
+    }
+    if (!isList)
+        column->addStretch();
     return column;
 }
 
-void arrange(QWidget* page, const QList<QWidget*>& header, QLayout* fields, const QList<QPushButton*>& buttons,
-             QLayout* listColumn)
+QVBoxLayout* stack(QWidget* page, const QList<QWidget*>& header, QLayout* body, int bodyStretch)
 {
-    auto* fieldColumn = new QVBoxLayout;
-    fieldColumn->addLayout(fields);
-    fieldColumn->addStretch(1);
-
-    auto* buttonColumn = new QVBoxLayout;
-    buttonColumn->setSpacing(8);
-    buttonColumn->addSpacing(24);
-    for (QPushButton* b : buttons)
-        buttonColumn->addWidget(b);
-    buttonColumn->addStretch(1);
-
-    // Spacing between the columns only: nested layouts take the spacing of
-    // their parent unless they have their own.
-    auto* body = new QHBoxLayout;
-    body->addLayout(fieldColumn, 3);
-    body->addSpacing(24);
-    body->addLayout(buttonColumn, 0);
-    body->addSpacing(24);
-    body->addLayout(listColumn, 2);
-
     auto* top = new QVBoxLayout(page);
     for (QWidget* w : header)
         top->addWidget(w);
-    top->addSpacing(8);
-    top->addLayout(body, 1);
+    top->addLayout(body, bodyStretch);
+    return top;
+}
+
+EditButtons::EditButtons(QWidget* page, const QString& subject)
+    : neu(named<QPushButton>(page, QStringLiteral("Cmd") + subject + QStringLiteral("Neu")))
+    , add(named<QPushButton>(page, QStringLiteral("Cmd") + subject + QStringLiteral("Hin")))
+    , change(named<QPushButton>(page, QStringLiteral("Cmd") + subject + QStringLiteral("Aend")))
+    , remove(named<QPushButton>(page, QStringLiteral("Cmd") + subject + QStringLiteral("Ent")))
+{
+    for (QPushButton* b : {neu, add, change, remove})
+        b->setMinimumWidth(170);
+}
+
+QBoxLayout* EditButtons::row(QLayout* form, QLayout* list, int listStretch, int formStretch) const
+{
+    // The buttons stand level with the first field of the form, below that field's label.
+    auto* buttons = new QVBoxLayout;
+    buttons->addSpacing(neu->fontMetrics().height() + 8);
+    for (QPushButton* b : {neu, add, change, remove})
+        buttons->addWidget(b);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout;
+    layout->addLayout(form, formStretch);
+    layout->addSpacing(24);
+    layout->addLayout(buttons);
+    layout->addSpacing(24);
+    layout->addLayout(list, listStretch);
+    if (listStretch == 0)
+        layout->addStretch();
+    return layout;
+}
+
+void EditButtons::loadCaptions() const
+{
+    setCaption(neu, GetText(26, "Neu"));
+    setCaption(add, GetText(3000, "Hinzufügen > > >"));
+    setCaption(change, GetText(3001, "Änderungen übernehmen"));
+    setCaption(remove, GetText(3002, "< < < Entfernen"));
+}
+
+void EditButtons::setEditing(bool editing) const
+{
+    add->setEnabled(!editing);
+    for (QPushButton* b : {neu, change, remove})
+        b->setEnabled(editing);
 }
 
 }  // namespace varnox::PageLayout

@@ -1,26 +1,12 @@
-#include "TempHome.h"
+#include "MessageCompare.h"
+#include "ProjectFixture.h"
 #include "core/bus/ComAssignment.h"
 #include "core/bus/PortMap.h"
-#include "core/project/Database.h"
-#include "core/project/ProjectTemplate.h"
 #include "core/shell/ConfigFile.h"
-
-#include <SQLiteCpp/Statement.h>
 
 #include <QTest>
 
 using namespace varnox;
-
-namespace {
-
-QString makeProject(const test::TempHome& home)
-{
-    const QString path = home.file("~hlvTest.tmp");
-    writeProjectTemplate(path);
-    return path;
-}
-
-}  // namespace
 
 class TestComAssignment : public QObject {
     Q_OBJECT
@@ -28,8 +14,8 @@ class TestComAssignment : public QObject {
 private slots:
     void storedAndReadBack()
     {
-        test::TempHome home;
-        const QString path = makeProject(home);
+        test::ProjectFixture p;
+        const QString path = p.path();
         ComAssignment ports{};
         ports[0] = 3;
         ports[7] = 9;  // the desk reader
@@ -56,31 +42,24 @@ private slots:
     {
         QFETCH(int, first);
         QFETCH(int, second);
-        test::TempHome home;
-        const QString path = makeProject(home);
+        test::ProjectFixture p;
+        const QString path = p.path();
         ComAssignment ports{};
         ports[size_t(first)] = 5;
         ports[size_t(second)] = 5;
         ports[4] = 6;
-        const Outcome outcome = SaveComAssignment(path, ports);
-        QVERIFY(!outcome.isOk());
-        const Message& m = outcome.message();
-        QCOMPARE(m.text, QString("Diese COM-Schnittstelle wurde bereits einem anderen Bus-Strang zugeordnet!\r\n"
-                                 "Bitte ändern Sie Ihre Eintragungen dementsprechend!"));
-        QCOMPARE(m.title, QString("Bezeichnung fehlt"));
-        QCOMPARE(m.icon, MessageIcon::Exclamation);
-        QCOMPARE(m.focus, QString("CmbComBus%1").arg(second));
+        QCOMPARE(SaveComAssignment(path, ports).message(),
+                 test::message("Diese COM-Schnittstelle wurde bereits einem anderen Bus-Strang zugeordnet!\r\n"
+                          "Bitte ändern Sie Ihre Eintragungen dementsprechend!",
+                          "Bezeichnung fehlt", MessageIcon::Exclamation, QString("CmbComBus%1").arg(second)));
         QCOMPARE(readComAssignment(path), ComAssignment{});
     }
 
     void missingRowIsAdded()
     {
-        test::TempHome home;
-        const QString path = makeProject(home);
-        {
-            Database db(path);
-            db.sql().exec("DELETE FROM HLV_BUS WHERE BusID = 12");
-        }
+        test::ProjectFixture p;
+        const QString path = p.path();
+        p.exec("DELETE FROM HLV_BUS WHERE BusID = 12");
         ComAssignment ports{};
         ports[11] = 42;
         QVERIFY(SaveComAssignment(path, ports).isOk());

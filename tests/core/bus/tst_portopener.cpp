@@ -1,7 +1,6 @@
-#include "ComPorts.h"
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/bus/BusPorts.h"
 #include "core/bus/EvaluationControl.h"
 #include "core/bus/PortMessages.h"
@@ -10,7 +9,6 @@
 #include "core/bus/Reception.h"
 #include "core/bus/Telegram.h"
 #include "core/online/DailyProtocol.h"
-#include "core/project/ProjectTemplate.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
 
@@ -27,7 +25,8 @@ const QString kSilentText = QStringLiteral(
 
 // The opener with fake ports, a fake clock and a project of its own.
 struct Rig {
-    test::TempHome home;
+    test::ProjectFixture project;
+    const test::TempHome& home = project.home();
     test::FakeClock clock;
     ConfigFile config{home.file("VARNOXCF.INI")};
     DailyProtocol protocol{clock};
@@ -37,15 +36,13 @@ struct Rig {
     EvaluationControl evaluation;
     Reception reception{clock, list, evaluation};
     BusPorts ports{factory, reception};
-    QString workCopy = home.file("projekte/~hlvAnlage.tmp");
+    QString workCopy = project.path();
     PortOpener opener{ports, reception, clock, config, protocol, events, [this] { return workCopy; }};
     QList<QPair<qint64, Message>> messages;  // with the ms since the start
     QDateTime start = clock.now();
 
     explicit Rig(int timeBusOk = 1)
     {
-        QDir().mkpath(home.file("projekte"));
-        writeProjectTemplate(workCopy);
         protocol.setSwitches({255, false});
         config.writeValue("Config", "TimeBusOk", QString::number(timeBusOk));
         QObject::connect(&events, &EventSink::messageRaised,
@@ -54,7 +51,7 @@ struct Rig {
 
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
 
-    void assign(int line, int com) { test::assignComPort(workCopy, line, com); }
+    void assign(int line, int com) { project.assignComPort(line, com); }
 
     test::FakeSerialPort& port(int line) { return factory.port(line); }
 
@@ -75,10 +72,13 @@ struct Rig {
         runFor(budgetMs);
     }
 
-    // The ms since the start at which each presence query reached `line`.
+    // The ms since the start at which each presence query reached a line.
     QList<qint64> queryTimes;
-    void interfaceOn(int line, int answerFrom)
+    // Puts `line` on COM `com` with an interface that answers from its
+    // `answerFrom`-th query on (0: never).
+    void interfaceOn(int line, int com, int answerFrom)
     {
+        assign(line, com);
         auto answering = test::interfaceAnsweringFrom(answerFrom);
         port(line).responder = [this, answering](const QByteArray& bytes) {
             if (bytes == interfacePresenceQuery())
@@ -103,15 +103,12 @@ private slots:
     void interfaceAnsweringAtOnceGetsOneQueryAndOneSetup()
     {
         Rig rig;
-        rig.assign(1, 3);
-        rig.interfaceOn(1, 1);
+        rig.interfaceOn(1, 3, 1);
         rig.initAndRun();
         test::FakeSerialPort& p = rig.port(1);
         QCOMPARE(p.openedOn, QList<int>{3});
         QCOMPARE(p.written, interfacePresenceQuery() + interfaceSetupCommand());
-        QVERIFY(!p.dtr);
-        QVERIFY(!p.rts);
-        QVERIFY(p.isOpen());
+        QVERIFY(!p.dtr && !p.rts && p.isOpen());
         QCOMPARE(rig.queryTimes, QList<qint64>{500});  // after the settling wait
         QVERIFY(rig.opener.portOk(1));
         QVERIFY(rig.opener.allPortsOk());
@@ -127,8 +124,7 @@ private slots:
     void silentInterfaceGetsFiveAttemptsAndOneMessageAfterTheFifth()
     {
         Rig rig(1);
-        rig.assign(2, 4);
-        rig.interfaceOn(2, 0);
+        rig.interfaceOn(2, 4, 0);
         QList<int> retriesSeen;
         rig.opener.InitPorts();
         while (const std::optional<int> next = rig.opener.tick()) {
@@ -157,8 +153,7 @@ private slots:
     void interfaceAnsweringFromTheThirdAttemptEndsWithoutMessage()
     {
         Rig rig(2);
-        rig.assign(5, 6);
-        rig.interfaceOn(5, 3);
+        rig.interfaceOn(5, 6, 3);
         rig.initAndRun();
         QCOMPARE(rig.queryTimes, (QList<qint64>{500, 3150, 5800}));
         QCOMPARE(rig.port(5).written.count(interfaceSetupCommand()), 1);
@@ -171,19 +166,16 @@ private slots:
     void retriesLeaveLinesThatAreFineAlone()
     {
         Rig rig;
-        rig.assign(1, 3);
-        rig.assign(9, 11);
         rig.assign(8, 7);
-        rig.interfaceOn(1, 1);
-        rig.interfaceOn(9, 0);
+        rig.interfaceOn(1, 3, 1);
+        rig.interfaceOn(9, 11, 0);
         rig.initAndRun();
         QCOMPARE(rig.port(1).openAttempts, 1);
         QCOMPARE(rig.port(1).written, interfacePresenceQuery() + interfaceSetupCommand());
         test::FakeSerialPort& desk = rig.port(8);  // the desk reader: DTR on, no answer needed
         QCOMPARE(desk.openedOn, QList<int>{7});
         QCOMPARE(desk.written, interfacePresenceQuery());
-        QVERIFY(desk.dtr);
-        QVERIFY(!desk.rts);
+        QVERIFY(desk.dtr && !desk.rts);
         QVERIFY(rig.opener.portOk(8));
         QCOMPARE(rig.port(9).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
@@ -255,10 +247,8 @@ private slots:
     void portPulledOutIsReportedOnceAndReopenedWhenItReturns()
     {
         Rig rig(2);
-        rig.assign(1, 3);
-        rig.assign(4, 5);
-        rig.interfaceOn(1, 1);
-        rig.interfaceOn(4, 1);
+        rig.interfaceOn(1, 3, 1);
+        rig.interfaceOn(4, 5, 1);
         rig.initAndRun();
         QVERIFY(rig.opener.portOk(1));
 
@@ -289,10 +279,8 @@ private slots:
     void newAssignmentTakesEffectEvenWhileRetrying()
     {
         Rig rig;
-        rig.assign(1, 3);
-        rig.assign(2, 4);
-        rig.interfaceOn(1, 1);
-        rig.interfaceOn(2, 0);
+        rig.interfaceOn(1, 3, 1);
+        rig.interfaceOn(2, 4, 0);
         rig.opener.InitPorts();
         while (!rig.opener.retryPending())
             rig.clock.advanceMSecs(*rig.opener.tick());

@@ -37,12 +37,9 @@ private slots:
         QVERIFY(isTelegramText(payload));
     }
 
-    void framing()
-    {
-        QCOMPARE(frameBusTelegram(u"580B"), QByteArray("\x01 580B\x04"));
-        QCOMPARE(interfacePresenceQuery(), QByteArray("\x01(01\x04"));
-        QCOMPARE(interfaceSetupCommand(), QByteArray("\x01.3F\x04"));
-    }
+    // The interface's own query and set-up command are checked at the
+    // simulator's end of the line; a bus telegram is framed here.
+    void framing() { QCOMPARE(frameBusTelegram(u"580B"), QByteArray("\x01 580B\x04")); }
 };
 
 QTEST_GUILESS_MAIN(TestTelegram)

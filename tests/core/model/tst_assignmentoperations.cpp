@@ -1,8 +1,7 @@
 // Assigning readers to profiles: the key count of the reader follows the keys
 // of the profile, decentral readers are marked for transfer and always open
 // with their own function, and a refused operation changes nothing.
-#include "ProjectRows.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/model/AssignmentOperations.h"
 
 #include <QTest>
@@ -11,22 +10,20 @@ using namespace varnox;
 
 namespace {
 
-struct Project {
-    test::TempHome home;
-    QString path = test::newWorkCopy();
+struct Project : test::ProjectFixture {
+    const QString path = ProjectFixture::path();
 
     Project()
     {
-        test::insertProfile(path, "Büro");
-        test::insertProfile(path, "Leer");
-        test::insertKeys(path, "Büro", 12);
-        test::insertFunction(path, "Tür auf");
-        test::insertReader(path, {"Eingang", "100", true, 0, 5, false});
-        test::insertReader(path, {"Lager", "200", false, 2, 7, false});
+        addProfile("Büro");
+        addProfile("Leer");
+        addKeys("Büro", 12);
+        addFunction("Tür auf");
+        addReader("Eingang", "100", 1, -1, true, 5);
+        addReader("Lager", "200", 1, -1, false, 7, false, 2);
     }
-    int count(const char* serial) const { return test::intValue(path, "SELECT Sanzahl FROM Leser WHERE Seriennr = ?", serial); }
-    int modify(const char* serial) const { return test::intValue(path, "SELECT Modify FROM Leser WHERE Seriennr = ?", serial); }
-    int assignments() const { return test::intValue(path, "SELECT count(*) FROM Zuleser"); }
+    int count(const char* serial) const { return keyCount(serial); }
+    int assignments() const { return intValue("SELECT count(*) FROM Zuleser"); }
 };
 
 Assignment central(const char* profile, const char* zone = "IMMER", const char* function = "Tür auf")
@@ -62,12 +59,12 @@ private slots:
         QVERIFY(assignReader(p.path, Assignment{"Leer", "200", "Tag", "Tür auf"}));
         QCOMPARE(p.count("200"), 7);
         QCOMPARE(p.modify("200"), 1);
-        QCOMPARE(test::textValue(p.path, "SELECT Zeitzone FROM Zuleser WHERE Leser = '200'"), "IMMER");
-        QCOMPARE(test::textValue(p.path, "SELECT ZFunktion FROM Zuleser WHERE Leser = '200'"), "<null>");
+        QCOMPARE(p.value("SELECT Zeitzone FROM Zuleser WHERE Leser = '200'"), "IMMER");
+        QCOMPARE(p.value("SELECT ZFunktion FROM Zuleser WHERE Leser = '200'"), "<null>");
         QVERIFY(assignReader(p.path, Assignment{"Büro", "200", "", ""}));
         QCOMPARE(p.count("200"), 19);
 
-        test::execSql(p.path, "UPDATE Leser SET Modify = 0");
+        p.exec("UPDATE Leser SET Modify = 0");
         const Outcome change = changeAssignment(p.path, Assignment{"Büro", "200", "IMMER", "Tür auf"});
         QCOMPARE(change.message().text, QStringLiteral("Der von Ihnen ausgewählte Leser arbeitet im dezentralen Modus.\r\n"
                                                        "Er kann deshalb nicht auf dieser Registerseite verändert werden.\r\n"
@@ -93,10 +90,10 @@ private slots:
         QCOMPARE(p.count("100"), 5);
 
         QVERIFY(assignReader(p.path, central("Büro", "immer")));
-        QCOMPARE(test::textValue(p.path, "SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "IMMER/Tür auf");
-        test::insertFunction(p.path, "Licht");
+        QCOMPARE(p.value("SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "IMMER/Tür auf");
+        p.addFunction("Licht");
         QVERIFY(changeAssignment(p.path, central("Büro", "Nacht", "Licht")));
-        QCOMPARE(test::textValue(p.path, "SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "Nacht/Licht");
+        QCOMPARE(p.value("SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "Nacht/Licht");
         QCOMPARE(p.count("100"), 17);
         QCOMPARE(changeAssignment(p.path, central("Leer")).message().text,
                  QStringLiteral("Die Zuordnung konnte nicht verändert werden!"));
@@ -126,38 +123,10 @@ private slots:
     void countNeverDropsBelowZero()
     {
         Project p;
-        test::insertAssignment(p.path, "Büro", "200", "IMMER", "");
-        test::execSql(p.path, "UPDATE Leser SET Sanzahl = 3 WHERE Seriennr = '200'");
+        p.addAssignment("Büro", "200");
+        p.exec("UPDATE Leser SET Sanzahl = 3 WHERE Seriennr = '200'");
         QVERIFY(removeAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("200")));
         QCOMPARE(p.count("200"), 0);
-    }
-
-    void listsOfThePage()
-    {
-        Project p;
-        test::execSql(p.path, "INSERT INTO Zeitzonen (Tname) VALUES ('Tag')");
-        QVERIFY(assignReader(p.path, central("Büro")));
-        QList<ReaderEntry> readers;
-        QVERIFY(readProfileReaders(p.path, QStringLiteral("Büro"), readers));
-        QCOMPARE(readers, (QList<ReaderEntry>{{"Eingang", "100", true, 0}}));
-        QVERIFY(readReadersOutsideProfile(p.path, QStringLiteral("Büro"), readers));
-        QCOMPARE(readers, (QList<ReaderEntry>{{"Lager", "200", false, 2}}));
-        QVERIFY(readReadersOutsideProfile(p.path, QStringLiteral("Leer"), readers));
-        QCOMPARE(readers.size(), 2);
-
-        QList<ZoneChoice> zones;
-        QVERIFY(readAssignmentZones(p.path, zones));
-        QCOMPARE(zones.size(), 2);
-        QCOMPARE(zones[0].stored, QStringLiteral("IMMER"));
-        QCOMPARE(zones[0].text, QStringLiteral("IMMER"));
-        QCOMPARE(zones[1].stored, QStringLiteral("Tag"));
-
-        ReaderEntry reader;
-        Assignment loaded;
-        QVERIFY(loadAssignment(p.path, QStringLiteral("Büro"), QStringLiteral("100"), reader, loaded));
-        QCOMPARE(loaded.zone, QStringLiteral("IMMER"));
-        QCOMPARE(loaded.function, QStringLiteral("Tür auf"));
-        QVERIFY(reader.central);
     }
 };
 

@@ -2,8 +2,9 @@
 // count equals a fresh count over the links, a decentral reader whose count
 // moved is marked for transfer, and a key never marks a central reader.
 // VARNOX_FUZZ_SEED and VARNOX_FUZZ_STEPS choose the run.
-#include "KeyProject.h"
+#include "ProjectFixture.h"
 #include "core/model/AssignmentOperations.h"
+#include "core/model/KeyOperations.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -16,7 +17,8 @@ namespace {
 const QStringList kSerials = {"101", "102", "103", "104", "105", "106"};
 const QStringList kProfiles = {"Nord", "Süd", "O'Brien", "Voll", "Leer"};
 
-struct Fuzz : test::KeyProject {
+struct Fuzz : test::ProjectFixture {
+    const QString path = ProjectFixture::path();
     QRandomGenerator random;
     QMap<QString, int> before;
     int refusedLinks = 0;
@@ -25,14 +27,14 @@ struct Fuzz : test::KeyProject {
     explicit Fuzz(quint32 seed) : random(seed)
     {
         for (const QString& profile : kProfiles)
-            test::insertProfile(path, profile.toStdString());
+            addProfile(profile);
         for (int i = 0; i < 6; ++i)
-            test::insertReader(path, {"Leser " + kSerials[i].toStdString(), kSerials[i].toStdString(), i % 3 == 0});
+            addReader("Leser " + kSerials[i], kSerials[i], 1, -1, i % 3 == 0, 0, false, 0);
         // "Voll" starts five keys short of a full decentral reader, so that
         // the limit is met within the first few hundred steps.
-        test::insertAssignment(path, "Voll", "102", "IMMER", "");
-        fillProfile("Voll", 245);
-        test::execSql(path, "UPDATE Leser SET Sanzahl = 245 WHERE Seriennr = '102'");
+        addAssignment("Voll", "102");
+        addKeys("Voll", 245, 1000000);
+        exec("UPDATE Leser SET Sanzahl = 245 WHERE Seriennr = '102'");
     }
 
     template <typename T>
@@ -49,7 +51,10 @@ struct Fuzz : test::KeyProject {
     QString step()
     {
         const QString number = anyNumber();
-        KeyForm form = test::keyForm(number, "Schlüssel " + number, anyProfile());
+        KeyForm form;
+        form.number = number;
+        form.name = "Schlüssel " + number;
+        form.profile = anyProfile();
         const QString profile = any(kProfiles);
         const QString serial = any(kSerials);
         switch (random.bounded(6)) {
@@ -67,7 +72,7 @@ struct Fuzz : test::KeyProject {
 
     void rememberCounts()
     {
-        test::execSql(path, "UPDATE Leser SET Modify = 0");
+        exec("UPDATE Leser SET Modify = 0");
         Database db(path, Database::Access::ReadOnly);
         SQLite::Statement q(db.sql(), "SELECT Seriennr, Sanzahl FROM Leser");
         while (q.executeStep())

@@ -2,8 +2,7 @@
 // the clock, the checks of a period, the stored defaults, and label texts
 // that read back exactly in every locale.
 #include "FakeClock.h"
-#include "ProjectRows.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/model/KeyValidity.h"
 #include "core/model/ValidityText.h"
 
@@ -58,16 +57,16 @@ private slots:
 
     void defaultsAreStoredInTheirEightRows()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::execSql(path, "DELETE FROM Einstellungen WHERE Bezeichnung = 'DifferenzEndeWert'");
+        test::ProjectFixture p;
+        const QString path = p.path();
+        p.exec("DELETE FROM Einstellungen WHERE Bezeichnung = 'DifferenzEndeWert'");
         const ValidityDefaults d{true, QTime(7, 45), true, QTime(17, 5), true, 30};
         QVERIFY(writeValidityDefaults(path, d));
         ValidityDefaults read;
         QVERIFY(readValidityDefaults(path, read));
         QCOMPARE(read, d);
-        QCOMPARE(test::intValue(path, "SELECT Zeitintervall FROM Einstellungen WHERE Bezeichnung = 'StandardEndeMinute'"), 5);
-        QCOMPARE(test::intValue(path, "SELECT Zeitintervall FROM Einstellungen WHERE Bezeichnung = 'DifferenzEndeWert'"), 30);
+        QCOMPARE(p.intValue("SELECT Zeitintervall FROM Einstellungen WHERE Bezeichnung = 'StandardEndeMinute'"), 5);
+        QCOMPARE(p.intValue("SELECT Zeitintervall FROM Einstellungen WHERE Bezeichnung = 'DifferenzEndeWert'"), 30);
     }
 
     void labelTextsReadBackExactly_data()

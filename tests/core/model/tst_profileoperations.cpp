@@ -1,7 +1,7 @@
 // Profiles: create, rename and delete with their messages, and that a profile
 // named by keys or assignments keeps its name and its row.
-#include "ProjectRows.h"
-#include "TempHome.h"
+#include "MessageCompare.h"
+#include "ProjectFixture.h"
 #include "core/model/ProfileOperations.h"
 
 #include <QTest>
@@ -33,39 +33,31 @@ class TestProfileOperations : public QObject {
     Q_OBJECT
 
 private slots:
-    void createAndItsMessages()
+    void createRenameDeleteAndTheirMessages()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        Outcome o = createProfile(path, QString());
-        QCOMPARE(o.message().text, QStringLiteral("Geben Sie dem Zutrittsprofil eine Bezeichnung!"));
-        QCOMPARE(o.message().title, QStringLiteral("Bezeichnung fehlt"));
-        QCOMPARE(o.message().icon, MessageIcon::Exclamation);
-        QVERIFY(createProfile(path, QStringLiteral("Büro")));
-        QVERIFY(createProfile(path, QStringLiteral("Lager")));
-        o = createProfile(path, QStringLiteral("BÜRO"));
-        QCOMPARE(o.message().text, QStringLiteral("Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!\r\n"
-                                                  "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte.\r\n"
-                                                  "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung in einer Anlage nicht zu."));
-        QCOMPARE(o.message().focus, QStringLiteral("TxtZutr1Bez"));
-        QVERIFY(o.message().selectAll);
-        QCOMPARE(profiles(path), (QStringList{"Büro", "Lager"}));
-    }
+        test::ProjectFixture p;
+        const QString path = p.path();
+        QCOMPARE(createProfile(path, QString()).message(),
+                 test::message("Geben Sie dem Zutrittsprofil eine Bezeichnung!", "Bezeichnung fehlt", MessageIcon::Exclamation,
+                               "TxtZutr1Bez"));
+        QVERIFY(createProfile(path, "Büro"));
+        QVERIFY(createProfile(path, "Lager"));
+        const Message duplicate = createProfile(path, "BÜRO").message();
+        QCOMPARE(duplicate.text, "Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!\r\n"
+                                 "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte.\r\n"
+                                 "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung in einer Anlage nicht zu.");
+        QVERIFY(duplicate.focus == "TxtZutr1Bez" && duplicate.selectAll);
 
-    void renameAndItsMessages()
-    {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::insertProfile(path, "Büro");
-        test::insertProfile(path, "Lager");
-        QCOMPARE(renameProfile(path, QStringLiteral("Büro"), QString()).message().text,
-                 QStringLiteral("Geben Sie dem Zutrittsprofil eine Bezeichnung!"));
-        QCOMPARE(renameProfile(path, QString(), QStringLiteral("X")).message().text,
-                 QStringLiteral("Das zu ändernde Zutrittsprofil wurde nicht gefunden!"));
-        const Outcome dup = renameProfile(path, QStringLiteral("Büro"), QStringLiteral("lager"));
-        QVERIFY(dup.message().text.endsWith(QStringLiteral("\r\nDas Programm lässt zwei Profile mit der gleichen Bezeichnung in einer Anlage nicht zu.")));
-        QVERIFY(renameProfile(path, QStringLiteral("büro"), QStringLiteral("Verwaltung")));
+        QCOMPARE(renameProfile(path, "Büro", QString()).message().text, "Geben Sie dem Zutrittsprofil eine Bezeichnung!");
+        QCOMPARE(renameProfile(path, QString(), "X").message().text, "Das zu ändernde Zutrittsprofil wurde nicht gefunden!");
+        QVERIFY(renameProfile(path, "Büro", "lager").message().text.endsWith(
+            "\r\nDas Programm lässt zwei Profile mit der gleichen Bezeichnung in einer Anlage nicht zu."));
+        QVERIFY(renameProfile(path, "büro", "Verwaltung"));
         QCOMPARE(profiles(path), (QStringList{"Verwaltung", "Lager"}));
+
+        QCOMPARE(deleteProfile(path, "Büro").message().text, "Das zu löschende Zutrittsprofil wurde nicht gefunden!");
+        QVERIFY(deleteProfile(path, "LAGER"));
+        QCOMPARE(profiles(path), QStringList{"Verwaltung"});
     }
 
     void profileInUseKeepsNameAndRow_data()
@@ -81,13 +73,13 @@ private slots:
     {
         QFETCH(bool, withKeys);
         QFETCH(bool, withAssignment);
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::insertProfile(path, "Büro");
+        test::ProjectFixture p;
+        const QString path = p.path();
+        p.addProfile("Büro");
         if (withKeys)
-            test::insertKeys(path, "büro", 2);
+            p.addKeys("büro", 2);
         if (withAssignment)
-            test::insertAssignment(path, "BÜRO", "100", "IMMER", "");
+            p.addAssignment("BÜRO", "100");
         const Outcome rename = renameProfile(path, QStringLiteral("Büro"), QStringLiteral("Verwaltung"));
         QCOMPARE(rename.message().text, kLinked);
         QCOMPARE(rename.message().title, QStringLiteral("Datenbankfehler"));
@@ -99,21 +91,10 @@ private slots:
         QVERIFY(renameProfile(path, QStringLiteral("Büro"), QStringLiteral("Büro")));
     }
 
-    void deleteUnusedProfile()
-    {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        test::insertProfile(path, "Büro");
-        QCOMPARE(deleteProfile(path, QStringLiteral("Lager")).message().text,
-                 QStringLiteral("Das zu löschende Zutrittsprofil wurde nicht gefunden!"));
-        QVERIFY(deleteProfile(path, QStringLiteral("büro")));
-        QVERIFY(profiles(path).isEmpty());
-    }
-
     void testProfilesAllOrNone()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         QVERIFY(createTestProfiles(path, 3));
         QCOMPARE(profiles(path), (QStringList{"Zutrittsprofil 000001", "Zutrittsprofil 000002", "Zutrittsprofil 000003"}));
         // A second run meets the first profile again and writes none of the five.

@@ -1,7 +1,6 @@
 // The zone page's operations on a real work copy: the checks in their order
 // with their messages, what is stored, and the refusals.
-#include "ProjectRows.h"
-#include "TempHome.h"
+#include "ProjectFixture.h"
 #include "core/model/ZoneOperations.h"
 
 #include <QTest>
@@ -35,7 +34,7 @@ QString overlapText(const char* pair, const char* day)
         .arg(QLatin1String(pair), QLatin1String(day));
 }
 
-int zoneCount(const QString& path) { return test::intValue(path, "SELECT count(*) FROM Zeitzonen"); }
+int zoneCount(const test::ProjectFixture& p) { return p.intValue("SELECT count(*) FROM Zeitzonen"); }
 
 }  // namespace
 
@@ -84,23 +83,23 @@ private slots:
         QFETCH(ZoneForm, form);
         QFETCH(QString, text);
         QFETCH(QString, focus);
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         const Outcome outcome = createZone(path, form);
         QCOMPARE(outcome.message().text, text);
         QCOMPARE(outcome.message().focus, focus);
-        QCOMPARE(zoneCount(path), text.isEmpty() ? 2 : 1);
+        QCOMPARE(zoneCount(p), text.isEmpty() ? 2 : 1);
         if (!text.isEmpty())
             QCOMPARE(outcome.message().icon, MessageIcon::Exclamation);
     }
 
     void storesAndLoadsBack()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         const ZoneForm form = zone("Büro", {{0, 0, {0, kEndOfDay}}, {1, 4, {h(23, 45), kEndOfDay}}, {3, 6, {h(8), h(12, 15)}}});
         QVERIFY(createZone(path, form));
-        auto column = [&](const char* sql) { return test::textValue(path, sql, "büro"); };
+        auto column = [&](const char* sql) { return p.value(sql, "büro"); };
         QCOMPARE(column("SELECT MoSzeit1 || '-' || MoEzeit1 FROM Zeitzonen WHERE Tname = ?"), "00:00:00-00:00:00");
         QCOMPARE(column("SELECT FrSzeit2 || '-' || FrEzeit2 FROM Zeitzonen WHERE Tname = ?"), "23:45:00-00:00:00");
         QCOMPARE(column("SELECT SoSzeit4 || '-' || SoEzeit4 FROM Zeitzonen WHERE Tname = ?"), "08:00:00-12:15:00");
@@ -111,15 +110,19 @@ private slots:
 
         QVERIFY(loadZone(path, QStringLiteral("immer"), loaded));
         QCOMPARE(loaded.name, QStringLiteral("Immer"));
-        QStringList names;
-        QVERIFY(readPageZoneNames(path, names));
-        QCOMPARE(names, QStringList{"Büro"});
+
+        // A change rewrites the chosen zone under its new name.
+        const ZoneForm night = zone("Nacht", {{1, 0, {h(20), kEndOfDay}}});
+        QVERIFY(changeZone(path, "büro", night));
+        QVERIFY(loadZone(path, "Nacht", loaded));
+        QCOMPARE(loaded, night);
+        QCOMPARE(zoneCount(p), 2);
     }
 
     void namesAndTheAlwaysZone()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         const ZoneForm day = zone("Tag", {{0, 0, {h(8), h(17)}}});
         Outcome o = createZone(path, zone("", {}));
         QCOMPARE(o.message().text, QStringLiteral("Geben Sie der Zeitzone eine Bezeichnung!"));
@@ -146,29 +149,20 @@ private slots:
         o = deleteZone(path, QStringLiteral("iMMER"));
         QCOMPARE(o.message().text, QStringLiteral("Diese Zeitzone darf nicht gelöscht werden! Das Programm\r\n"
                                                   "benötigt sie für die Konfiguration von dezentralen Lesern."));
-        QCOMPARE(zoneCount(path), 2);
-        QCOMPARE(test::textValue(path, "SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Immer'"), "00:00:00");
-    }
-
-    void changeRewritesTheChosenZone()
-    {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        QVERIFY(createZone(path, zone("Tag", {{0, 0, {h(8), h(17)}}})));
-        const ZoneForm night = zone("Nacht", {{1, 0, {h(20), kEndOfDay}}});
-        QVERIFY(changeZone(path, QStringLiteral("Tag"), night));
-        ZoneForm loaded;
-        QVERIFY(loadZone(path, QStringLiteral("Nacht"), loaded));
-        QCOMPARE(loaded, night);
-        QCOMPARE(zoneCount(path), 2);
+        QCOMPARE(deleteZone(path, QString()).message().text, QStringLiteral("Geben Sie die zu löschende Zeitzone an!"));
+        QCOMPARE(deleteZone(path, "Nirgends").message().text, QStringLiteral("Die zu löschende Zeitzone wurde nicht gefunden!"));
+        QCOMPARE(zoneCount(p), 2);
+        QCOMPARE(p.value("SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Immer'"), "00:00:00");
+        QVERIFY(deleteZone(path, "TAG"));
+        QCOMPARE(zoneCount(p), 1);
     }
 
     void zoneNamedByAssignmentsKeepsNameAndRow()
     {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
+        test::ProjectFixture p;
+        const QString path = p.path();
         QVERIFY(createZone(path, zone("Tag", {{0, 0, {h(8), h(17)}}})));
-        test::insertAssignment(path, "P", "100", "tag", "Tür");
+        p.addAssignment("P", "100", "tag", "Tür");
         const Outcome del = deleteZone(path, QStringLiteral("Tag"));
         QCOMPARE(del.message().text, QStringLiteral("Es ist im Augenblick nicht möglich, den Eintrag zu löschen.\r\n"
                                                     "Die Zeitzone ist mit mindestens einem Zutrittsprofil verknüpft.\r\n\r\n"
@@ -178,22 +172,10 @@ private slots:
         // A new name would leave the assignment naming no zone at all.
         const Outcome rename = changeZone(path, QStringLiteral("Tag"), zone("Werktag", {{0, 0, {h(8), h(17)}}}));
         QVERIFY(rename.message().text.startsWith(QStringLiteral("Es ist im Augenblick nicht möglich, die Bezeichnung zu ändern.")));
-        QCOMPARE(test::intValue(path, "SELECT count(*) FROM Zeitzonen WHERE Tname = 'Tag'"), 1);
+        QCOMPARE(p.intValue("SELECT count(*) FROM Zeitzonen WHERE Tname = 'Tag'"), 1);
         // Its times may still change.
         QVERIFY(changeZone(path, QStringLiteral("Tag"), zone("Tag", {{0, 0, {h(7), h(17)}}})));
-        QCOMPARE(test::textValue(path, "SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Tag'"), "07:00:00");
-    }
-
-    void deleteRefusalsAndDelete()
-    {
-        test::TempHome home;
-        const QString path = test::newWorkCopy();
-        QCOMPARE(deleteZone(path, QString()).message().text, QStringLiteral("Geben Sie die zu löschende Zeitzone an!"));
-        QCOMPARE(deleteZone(path, QStringLiteral("Nirgends")).message().text,
-                 QStringLiteral("Die zu löschende Zeitzone wurde nicht gefunden!"));
-        QVERIFY(createZone(path, zone("Tag", {})));
-        QVERIFY(deleteZone(path, QStringLiteral("TAG")));
-        QCOMPARE(zoneCount(path), 1);
+        QCOMPARE(p.value("SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Tag'"), "07:00:00");
     }
 
     void missingWorkCopyIsReported()

@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(home.readFile("log/05122026.log"), QByteArray("07:05:09\tProgramm gestartet\r\n07:06:10\tLeser\tmit Tab\r\n"));
     }
 
-    void encipheredLinesReadBackInOrder()
+    void encipheredLinesReadBackInOrderAndMidnightStartsAFile()
     {
         test::ProtocolHome p(QDateTime(kDay, QTime(12, 0, 0)), true);
         auto& [home, clock, protocol] = p;
@@ -65,19 +65,16 @@ private slots:
         const QList<DayEntry> entries = readDayFile(file, protocol.cipher(), kDay);
         QCOMPARE(states(entries), QStringList({"O 12:00:00\tProgramm gestartet", QString::fromUtf8("O 12:00:00\tSchlüssel\tgeändert")}));
         QCOMPARE(entries[1].text(), QString::fromUtf8("Schlüssel\tgeändert"));
-    }
 
-    void lineAfterMidnightGoesToTheNextDay()
-    {
-        test::ProtocolHome p(QDateTime(kDay, QTime(23, 59, 59)), true);
-        auto& [home, clock, protocol] = p;
+        // A line after midnight starts the next day's file: a new chain, not a broken one.
+        clock.set(QDateTime(kDay, QTime(23, 59, 59)));
         protocol.write("vorher");
         clock.advanceSecs(1);
         protocol.write("nachher");
-        const QList<DayEntry> before = readDayFile(home.readFile("log/05122026.log"), protocol.cipher(), kDay);
-        const QList<DayEntry> after = readDayFile(home.readFile("log/06122026.log"), protocol.cipher(), kDay.addDays(1));
-        QCOMPARE(states(before), QStringList {"O 23:59:59\tvorher"});
-        QCOMPARE(states(after), QStringList {"O 00:00:00\tnachher"});  // a new chain, not a broken one
+        QCOMPARE(states(readDayFile(home.readFile("log/05122026.log"), protocol.cipher(), kDay)).last(),
+                 QStringLiteral("O 23:59:59\tvorher"));
+        QCOMPARE(states(readDayFile(home.readFile("log/06122026.log"), protocol.cipher(), kDay.addDays(1))),
+                 QStringList{"O 00:00:00\tnachher"});
     }
 
     void chainContinuesOverRestartsAndOtherWriters()

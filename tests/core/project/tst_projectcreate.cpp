@@ -59,8 +59,8 @@ private slots:
     void newProjectComesFromTheTemplate()
     {
         ProjectWorld w;  // without a template: creating writes it first
-        const QString old = w.openProject("Anlage");
-        test::addProfile(workCopyPath(old));
+        w.openProject("Anlage");
+        w.change();
         w.session.failedLogins = 1;
         QSignalSpy saved(&SaveState::instance(), &SaveState::savedChanged);
         w.op.then(Answer::No);
@@ -134,11 +134,11 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, changed);
         ProjectWorld w;
-        const QString old = w.openProject("Anlage");
+        w.openProject("Anlage");
         const QByteArray original = test::projectDigest(w.projectFile("Anlage.mdb"));
         if (changed)
-            test::addProfile(workCopyPath(old));
-        const QByteArray edited = test::projectDigest(workCopyPath(old));
+            w.change();
+        const QByteArray edited = w.workCopyDigest();
         QCOMPARE(w.creator.SaveAs(name), DialogStep::Done);
         QVERIFY(w.op.asked().isEmpty());
         QCOMPARE(w.session.workCopyName, QString("~hlvKopie.tmp"));
@@ -155,7 +155,7 @@ private slots:
     {
         ProjectWorld w;
         const QString old = w.openProject("Anlage");
-        test::addProfile(workCopyPath(old));
+        w.change();
         test::writeProject(w.projectFile("Zweig.mdb"), test::Layout::Version8);
         const QByteArray other = test::fileBytes(w.projectFile("Zweig.mdb"));
         w.op.then(Answer::No);
@@ -176,13 +176,13 @@ private slots:
     {
         ProjectWorld w;
         const QString open = w.openProject("Anlage");
-        test::addProfile(workCopyPath(open));
+        w.change();
         w.op.then(Answer::Yes);
         QCOMPARE(w.creator.SaveAs("Anlage"), DialogStep::Done);
         QCOMPARE(w.session.workCopyName, open);
         QVERIFY(QFileInfo::exists(workCopyPath(open)));
         QVERIFY(!IsModified(open));
-        QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), test::projectDigest(workCopyPath(open)));
+        QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), w.workCopyDigest());
     }
 };
 

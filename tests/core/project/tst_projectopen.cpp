@@ -116,15 +116,15 @@ private slots:
     {
         ProjectWorld w;
         const QString open = w.openProject("Anlage");
-        test::addProfile(workCopyPath(open));
-        const QByteArray edited = test::projectDigest(workCopyPath(open));
+        w.change();
+        const QByteArray edited = w.workCopyDigest();
         w.home.writeFile("projekte/Kaputt.mdb", QByteArray(5000, '\x7f'));
         QVERIFY(!w.opener.OpenSelected("Kaputt.mdb"));
         QCOMPARE(w.op.texts(),
                  QStringList {"Das Programm kann die Datei KAPUTT.MDB nicht öffnen!\r\n"
                               "Entweder ist sie keine Projektdatei oder sie ist defekt."});
         QCOMPARE(w.session.workCopyName, open);
-        QCOMPARE(test::projectDigest(workCopyPath(open)), edited);
+        QCOMPARE(w.workCopyDigest(), edited);
         QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "Kaputt.mdb", "~hlvAnlage.tmp"}));
         QVERIFY(w.host.calls.isEmpty());
     }
@@ -132,9 +132,9 @@ private slots:
     void openingAnotherProjectClosesTheOpenOne()
     {
         ProjectWorld w;
-        const QString old = w.openProject("Anlage");
-        test::addProfile(workCopyPath(old));
-        const QByteArray edited = test::projectDigest(workCopyPath(old));
+        w.openProject("Anlage");
+        w.change();
+        const QByteArray edited = w.workCopyDigest();
         test::writeProject(w.projectFile("Zweig.mdb"), test::Layout::Version8);
         w.op.then(Answer::Yes);
         QVERIFY(w.opener.OpenSelected("Zweig.mdb"));
@@ -159,7 +159,7 @@ private slots:
         test::writeProject(w.projectFile("Anlage.mdb"), layout);
         QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
         const QString open = w.session.workCopyName;
-        test::addProfile(workCopyPath(open));
+        w.change();
         w.op.then(Answer::No);
         QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
         QCOMPARE(w.session.workCopyName, open);

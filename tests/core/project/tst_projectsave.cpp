@@ -43,30 +43,26 @@ class TestProjectSave : public QObject {
     Q_OBJECT
 
 private slots:
-    void saveAsksEvenWithoutChanges()
+    // Save asks even without changes; No leaves the file, Yes writes it and
+    // clears a snapshot left behind by a save that was killed.
+    void saveAsksAndWritesTheProject()
     {
         ProjectWorld w;
         w.openProject("Anlage");
         const QByteArray before = test::fileBytes(w.projectFile("Anlage.mdb"));
-        w.op.then(Answer::No);
+        w.op.then(Answer::No).then(Answer::Yes);
         w.saver.Save();
         QCOMPARE(w.op.texts(), QStringList {kSaveQuestion});
         QCOMPARE(w.op.asked().first().message.title, QString("Varnox"));
         QCOMPARE(w.op.asked().first().buttons, Buttons::YesNo);
         QCOMPARE(test::fileBytes(w.projectFile("Anlage.mdb")), before);
         QVERIFY(w.host.calls.isEmpty());
-    }
 
-    void saveWritesTheProjectAndKeepsItsTime()
-    {
-        ProjectWorld w;
-        w.openProject("Anlage");
-        test::addProfile(workCopyPath(kWorkCopy));
+        w.change();
         w.home.writeFile(QStringLiteral("projekte/~hlvAnlage.mdb.sav"), "left behind by a save that was killed");
         QSignalSpy saved(&SaveState::instance(), &SaveState::savedChanged);
-        w.op.then(Answer::Yes);
         w.saver.Save();
-        QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), test::projectDigest(workCopyPath(kWorkCopy)));
+        QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), w.workCopyDigest());
         QCOMPARE(test::integrityCheck(w.projectFile("Anlage.mdb")), QString("ok"));
         QVERIFY(!IsModified(kWorkCopy));
         QCOMPARE(w.host.calls, QStringList {"additionalSave(~hlvAnlage.tmp)"});
@@ -143,10 +139,10 @@ private slots:
         w.openProject("Anlage");
         const QByteArray before = test::projectDigest(w.projectFile("Anlage.mdb"));
         if (changed) {
-            test::addProfile(workCopyPath(kWorkCopy));
+            w.change();
             w.op.then(answer);
         }
-        const QByteArray edited = test::projectDigest(workCopyPath(kWorkCopy));
+        const QByteArray edited = w.workCopyDigest();
         QVERIFY(w.saver.AskSaveAndClose());
         QCOMPARE(w.op.texts(), changed ? QStringList {kSaveQuestion} : QStringList());
         QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), answer == Answer::Yes ? edited : before);
@@ -159,7 +155,7 @@ private slots:
     {
         ProjectWorld w;
         w.openProject("Anlage");
-        test::addProfile(workCopyPath(kWorkCopy));
+        w.change();
         const QString target = w.projectFile("Anlage.mdb");
         QVERIFY(QFile::rename(target, target + ".old"));
         QVERIFY(QDir().mkpath(target));

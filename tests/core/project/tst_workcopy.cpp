@@ -1,4 +1,4 @@
-#include "ProjectFixtures.h"
+#include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
@@ -50,16 +50,6 @@ private slots:
         QVERIFY(!copy.resumed);
         QCOMPARE(LastWriteTime(workCopyPath(kWorkCopy)), QDateTime::fromSecsSinceEpoch(1700000000));
         QVERIFY(!IsModified(kWorkCopy));
-        test::addProfile(workCopyPath(kWorkCopy));
-        QVERIFY(IsModified(kWorkCopy));
-    }
-
-    void changeWithinTheSameSecondCounts()
-    {
-        test::TempHome home;
-        test::writeProject(project(), test::Layout::Version8);
-        test::ScriptedOperator op;
-        QCOMPARE(MakeWorkCopy(QStringLiteral("Anlage.mdb"), op).name, kWorkCopy);
         // Saved at the start of this very second; the change follows within it.
         const qint64 second = QDateTime::currentSecsSinceEpoch();
         setModified(project(), second);

@@ -7,7 +7,6 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
-#include "ui/pages/PageTitle.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -46,7 +45,7 @@ QLineEdit* readOnlyField(QWidget* page, const char* name)
 AssignmentPage::AssignmentPage(AppServices& services, QWidget* parent)
     : Page(services, parent)
     , m_buttons(this, QStringLiteral("Zutr2"))
-    , m_title(makePageTitle(this))
+    , m_title(PageLayout::title(this))
     , m_profileLabel(new QLabel(this))
     , m_profiles(field<QComboBox>(this, "CmbZutr2Pro"))
     , m_readerLabel(new QLabel(this))
@@ -94,18 +93,8 @@ void AssignmentPage::buildLayout()
     }
     form->setRowStretch(int(rows.size()), 1);
 
-    auto* list = new QVBoxLayout;
-    list->addWidget(m_listLabel);
-    list->addWidget(m_assigned, 1);
-    auto* legend = new QHBoxLayout;
-    legend->addWidget(m_legend);
-    legend->addStretch();
-    legend->addWidget(m_countLabel);
-    list->addLayout(legend);
-
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(m_title);
-    page->addLayout(m_buttons.row(form, list, 1), 1);
+    QLayout* list = PageLayout::listColumn(m_listLabel, m_assigned, {{m_legend, nullptr, m_countLabel}});
+    PageLayout::stack(this, {m_title}, m_buttons.row(form, list, 1));
 }
 
 void AssignmentPage::loadCaptions()
@@ -162,14 +151,16 @@ void AssignmentPage::reloadProfileReaders()
     beginListLoad();
     QList<ReaderEntry> readers;
     const Outcome read = profile().isEmpty() ? Outcome::ok() : readProfileReaders(workCopy(), profile(), readers);
-    m_assigned->clear();
-    for (int i = 0; i < readers.size(); ++i) {
-        auto* item = new QListWidgetItem(readers[i].name, m_assigned);
-        item->setData(Qt::UserRole, readers[i].serial);
-        if (!readers[i].central)
-            item->setForeground(QColor(255, 0, 0));
-        listLoadStep(i + 1, int(readers.size()));
-    }
+    PageLayout::fillList<ReaderEntry>(
+        m_assigned, nullptr, readers,
+        [](const ReaderEntry& reader) {
+            auto* item = new QListWidgetItem(reader.name);
+            item->setData(Qt::UserRole, reader.serial);
+            if (!reader.central)
+                item->setForeground(QColor(255, 0, 0));
+            return item;
+        },
+        [this](int row, int rows) { listLoadStep(row, rows); });
     endListLoad();
     showCount();
     MessageBox::showOutcome(this, read);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/model/AssignmentOperations.h"
-#include "ui/pages/EditButtons.h"
 #include "ui/pages/Page.h"
+#include "ui/pages/PageLayout.h"
 
 class QComboBox;
 class QLabel;
@@ -43,7 +43,7 @@ private:
     QString profile() const;
     QString workCopy() const;
 
-    EditButtons m_buttons;
+    PageLayout::EditButtons m_buttons;
     QLabel* m_title;
     QLabel* m_profileLabel;
     QComboBox* m_profiles;

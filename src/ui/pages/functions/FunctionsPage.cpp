@@ -8,7 +8,6 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
-#include "ui/pages/ListFill.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -43,12 +42,12 @@ FunctionsPage::FunctionsPage(AppServices& services, QWidget* parent)
     connect(m_reader, &QComboBox::currentIndexChanged, this, &FunctionsPage::readerChosen);
     connect(m_kinds, &QButtonGroup::buttonToggled, this, [this] { showKindFrame(); });
     connect(m_lengths, &QButtonGroup::buttonClicked, this, [this] { lengthChosen(); });
-    connect(m_newButton, &QPushButton::clicked, this, [this] { clearPage(); });
-    connect(m_addButton, &QPushButton::clicked, this,
+    connect(m_buttons->neu, &QPushButton::clicked, this, [this] { clearPage(); });
+    connect(m_buttons->add, &QPushButton::clicked, this,
             [this] { afterWrite(FunctionOperations(projectPath()).create(form())); });
-    connect(m_changeButton, &QPushButton::clicked, this,
+    connect(m_buttons->change, &QPushButton::clicked, this,
             [this] { afterWrite(FunctionOperations(projectPath()).change(m_selected, form())); });
-    connect(m_removeButton, &QPushButton::clicked, this,
+    connect(m_buttons->remove, &QPushButton::clicked, this,
             [this] { afterWrite(FunctionOperations(projectPath()).remove(m_selected)); });
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { showFunction(item->text()); });
     connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { showFunction(item->text()); });
@@ -92,7 +91,7 @@ void FunctionsPage::reloadList()
     beginListLoad();
     QStringList names;
     const Outcome outcome = services().session.workCopyName.isEmpty() ? Outcome::ok() : FunctionOperations(projectPath()).list(names);
-    fillList<QString>(
+    PageLayout::fillList<QString>(
         m_list, m_count, names, [](const QString& name) { return new QListWidgetItem(name); },
         [this](int row, int rows) { listLoadStep(row, rows); });
     endListLoad();
@@ -155,10 +154,7 @@ void FunctionsPage::lengthChosen()
 void FunctionsPage::updateButtons()
 {
     const bool edit = m_state == State::Edit;
-    m_addButton->setEnabled(!edit);
-    m_newButton->setEnabled(edit);
-    m_changeButton->setEnabled(edit);
-    m_removeButton->setEnabled(edit);
+    m_buttons->setEditing(edit);
 }
 
 void FunctionsPage::busLineChosen(int position)

@@ -2,6 +2,9 @@
 
 #include "core/model/Function.h"
 #include "ui/pages/Page.h"
+#include "ui/pages/PageLayout.h"
+
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -89,10 +92,7 @@ private:
     QLineEdit* m_content;
     QLabel* m_lengthHint;
 
-    QPushButton* m_newButton;
-    QPushButton* m_addButton;
-    QPushButton* m_changeButton;
-    QPushButton* m_removeButton;
+    std::optional<PageLayout::EditButtons> m_buttons;  // made in their place in the tab order
     QLabel* m_listLabel;
     QListWidget* m_list;
     QLabel* m_countLabel;

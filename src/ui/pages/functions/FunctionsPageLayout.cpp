@@ -41,7 +41,7 @@ QGroupBox* frame(QWidget* parent, const char* objectName)
 
 void FunctionsPage::buildControls()
 {
-    m_title = PageLayout::titleLabel(this);
+    m_title = PageLayout::title(this);
     m_description = new QLabel(this);
     m_description->setWordWrap(true);
     m_nameLabel = new QLabel(this);
@@ -57,10 +57,7 @@ void FunctionsPage::buildControls()
     m_noKind = option(m_kindFrame, m_kinds, "OptFktV");
     m_noKind->hide();
     buildKindFrames();
-    m_newButton = PageLayout::button(this, "CmdFktnNeu");
-    m_addButton = PageLayout::button(this, "CmdFktnHin");
-    m_changeButton = PageLayout::button(this, "CmdFktnAend");
-    m_removeButton = PageLayout::button(this, "CmdFktnEnt");
+    m_buttons.emplace(this, QStringLiteral("Fktn"));
     m_listLabel = new QLabel(this);
     m_list = PageLayout::list(this, "ListViewFkt");
     m_countLabel = new QLabel(this);
@@ -121,9 +118,9 @@ void FunctionsPage::buildLayout()
     for (QGroupBox* box : {m_kindFrame, m_doorFrame, m_controlFrame, m_freeFrame})
         fields->addWidget(box, fields->rowCount(), 0, 1, 3);
 
-    QLayout* listColumn = PageLayout::listColumn(m_listLabel, m_list, m_countLabel, m_count);
-    PageLayout::arrange(this, {m_title, m_description}, fields, {m_newButton, m_addButton, m_changeButton, m_removeButton},
-                        listColumn);
+    fields->setRowStretch(fields->rowCount(), 1);
+    QLayout* list = PageLayout::listColumn(m_listLabel, m_list, {{m_countLabel, m_count}});
+    PageLayout::stack(this, {m_title, m_description}, m_buttons->row(fields, list, 2, 3));
 }
 
 void FunctionsPage::loadTexts()
@@ -148,10 +145,7 @@ void FunctionsPage::loadTexts()
     setCaption(m_short, GetText(2856, "kurzes Protokoll (16 Bit)"));
     setCaption(m_long, GetText(2857, "langes Protokoll (32 Bit)"));
     setCaption(m_contentLabel, GetText(37, "Inhalt:"));
-    setCaption(m_newButton, GetText(26, "Neu"));
-    setCaption(m_addButton, GetText(2810, "Hinzufügen > > >"));
-    setCaption(m_changeButton, GetText(2811, "Änderungen übernehmen"));
-    setCaption(m_removeButton, GetText(2812, "< < < Entfernen"));
+    m_buttons->loadCaptions();
     setCaption(m_listLabel, GetText(2861, "Vorhandene Funktionen:"));
     setCaption(m_countLabel, GetText(2817, "Anzahl:"));
     setComboTexts(m_busLine, BusLineList::captions());

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/model/KeyOperations.h"
-#include "ui/pages/EditButtons.h"
 #include "ui/pages/Page.h"
+#include "ui/pages/PageLayout.h"
 
 class QCheckBox;
 class QComboBox;
@@ -60,7 +60,7 @@ private:
     void afterWrite(const WriteResult& result);
     void createTestKeys();
 
-    EditButtons m_buttons;
+    PageLayout::EditButtons m_buttons;
     QLabel* m_title;
     QLabel* m_numberLabel;
     QLineEdit* m_number;

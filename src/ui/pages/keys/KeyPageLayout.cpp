@@ -1,7 +1,7 @@
 // The controls of the keys page, their arrangement, tab order and captions.
 #include "core/lang/Texts.h"
 #include "ui/common/Captions.h"
-#include "ui/pages/PageTitle.h"
+#include "ui/pages/PageLayout.h"
 #include "ui/pages/keys/KeyPage.h"
 
 #include <QCheckBox>
@@ -43,7 +43,7 @@ QLabel* valueLabel(QWidget* parent, const char* name)
 
 void KeyPage::createControls()
 {
-    m_title = makePageTitle(this);
+    m_title = PageLayout::title(this);
     for (QLabel** caption : {&m_numberLabel, &m_nameLabel, &m_nameHint, &m_shortLabel, &m_profileLabel, &m_listLabel,
                              &m_countLabel, &m_testLabel})
         *caption = new QLabel(this);
@@ -121,19 +121,8 @@ void KeyPage::buildLayout()
     test->addStretch();
     form->addLayout(test, 9, 0, 1, 2);
 
-    auto* countRow = new QHBoxLayout;
-    countRow->addWidget(m_countLabel);
-    countRow->addWidget(m_count);
-    countRow->addStretch();
-    auto* list = new QVBoxLayout;
-    list->addWidget(m_listLabel);
-    list->addWidget(m_list, 1);
-    list->addLayout(countRow);
-    list->addWidget(m_legend);
-
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(m_title);
-    page->addLayout(m_buttons.row(form, list, 1), 1);
+    QLayout* list = PageLayout::listColumn(m_listLabel, m_list, {{m_countLabel, m_count}, {m_legend}});
+    PageLayout::stack(this, {m_title}, m_buttons.row(form, list, 1));
 }
 
 void KeyPage::setTabOrder()

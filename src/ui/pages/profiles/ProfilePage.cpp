@@ -6,7 +6,6 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
-#include "ui/pages/PageTitle.h"
 
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -21,7 +20,7 @@ namespace varnox {
 ProfilePage::ProfilePage(AppServices& services, QWidget* parent)
     : Page(services, parent)
     , m_buttons(this, QStringLiteral("Zutr1"))
-    , m_title(makePageTitle(this))
+    , m_title(PageLayout::title(this))
     , m_nameLabel(new QLabel(this))
     , m_name(new QLineEdit(this))
     , m_nameHint(new QLabel(this))
@@ -69,13 +68,7 @@ void ProfilePage::buildLayout()
     test->addStretch();
     form->addLayout(test);
 
-    auto* list = new QVBoxLayout;
-    list->addWidget(m_listLabel);
-    list->addWidget(m_list, 1);
-
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(m_title);
-    page->addLayout(m_buttons.row(form, list, 1), 1);
+    PageLayout::stack(this, {m_title}, m_buttons.row(form, PageLayout::listColumn(m_listLabel, m_list), 1));
 }
 
 void ProfilePage::loadCaptions()
@@ -104,11 +97,9 @@ void ProfilePage::reloadList()
     beginListLoad();
     QStringList names;
     const Outcome read = readProfileNames(workCopy(), names);
-    m_list->clear();
-    for (int i = 0; i < names.size(); ++i) {
-        m_list->addItem(names.at(i));
-        listLoadStep(i + 1, int(names.size()));
-    }
+    PageLayout::fillList<QString>(
+        m_list, nullptr, names, [](const QString& name) { return new QListWidgetItem(name); },
+        [this](int row, int rows) { listLoadStep(row, rows); });
     endListLoad();
     MessageBox::showOutcome(this, read);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/pages/EditButtons.h"
 #include "core/shell/Message.h"
 #include "ui/pages/Page.h"
+#include "ui/pages/PageLayout.h"
 
 class QLabel;
 class QLineEdit;
@@ -31,7 +31,7 @@ private:
     void createTestProfiles();
     QString workCopy() const;
 
-    EditButtons m_buttons;
+    PageLayout::EditButtons m_buttons;
     QLabel* m_title;
     QLabel* m_nameLabel;
     QLineEdit* m_name;

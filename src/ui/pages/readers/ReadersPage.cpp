@@ -7,7 +7,6 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
-#include "ui/pages/ListFill.h"
 #include "ui/pages/readers/ReaderSettingsDialog.h"
 
 #include <QButtonGroup>
@@ -34,10 +33,10 @@ ReadersPage::ReadersPage(AppServices& services, QWidget* parent)
     connect(m_busLine, &QComboBox::currentIndexChanged, this, &ReadersPage::busLineChosen);
     connect(m_modes, &QButtonGroup::buttonToggled, this, [this] { showModeFields(); });
     connect(m_newSerialCheck, &QCheckBox::toggled, this, [this] { updateLocks(); });
-    connect(m_newButton, &QPushButton::clicked, this, [this] { clearPage(); });
-    connect(m_addButton, &QPushButton::clicked, this, &ReadersPage::add);
-    connect(m_changeButton, &QPushButton::clicked, this, &ReadersPage::applyChanges);
-    connect(m_removeButton, &QPushButton::clicked, this, &ReadersPage::removeReader);
+    connect(m_buttons->neu, &QPushButton::clicked, this, [this] { clearPage(); });
+    connect(m_buttons->add, &QPushButton::clicked, this, &ReadersPage::add);
+    connect(m_buttons->change, &QPushButton::clicked, this, &ReadersPage::applyChanges);
+    connect(m_buttons->remove, &QPushButton::clicked, this, &ReadersPage::removeReader);
     connect(m_settingsButton, &QPushButton::clicked, this, &ReadersPage::openSettings);
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { loadReader(item->text()); });
     connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { loadReader(item->text()); });
@@ -81,7 +80,7 @@ void ReadersPage::reloadList()
     beginListLoad();
     QList<ReaderListEntry> entries;
     const Outcome outcome = services().session.workCopyName.isEmpty() ? Outcome::ok() : ReaderQueries(projectPath()).list(entries);
-    fillList<ReaderListEntry>(
+    PageLayout::fillList<ReaderListEntry>(
         m_list, m_count, entries,
         [](const ReaderListEntry& entry) {
             auto* item = new QListWidgetItem(entry.name);
@@ -155,10 +154,7 @@ void ReadersPage::updateLocks()
     const bool addressShown = edit || m_busLine->currentIndex() >= 0;
     m_addressLabel->setVisible(addressShown);
     m_address->setVisible(addressShown);
-    m_addButton->setEnabled(!edit);
-    m_newButton->setEnabled(edit);
-    m_changeButton->setEnabled(edit);
-    m_removeButton->setEnabled(edit);
+    m_buttons->setEditing(edit);
 }
 
 void ReadersPage::fillAddresses(int busLine, int ownAddress)

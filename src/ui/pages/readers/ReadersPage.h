@@ -3,6 +3,9 @@
 #include "core/model/Reader.h"
 #include "core/shell/Message.h"
 #include "ui/pages/Page.h"
+#include "ui/pages/PageLayout.h"
+
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -81,10 +84,7 @@ private:
     QLabel* m_timeLabel;
     QComboBox* m_timeRecording;
     QPushButton* m_settingsButton;
-    QPushButton* m_newButton;
-    QPushButton* m_addButton;
-    QPushButton* m_changeButton;
-    QPushButton* m_removeButton;
+    std::optional<PageLayout::EditButtons> m_buttons;  // made in their place in the tab order
     QLabel* m_listLabel;
     QListWidget* m_list;
     QLabel* m_countLabel;

@@ -23,7 +23,7 @@ namespace varnox {
 
 void ReadersPage::buildControls()
 {
-    m_title = PageLayout::titleLabel(this);
+    m_title = PageLayout::title(this);
     m_typeLabel = new QLabel(this);
     m_type = PageLayout::combo(this, "CmbLesTyp");
     m_nameLabel = new QLabel(this);
@@ -59,10 +59,7 @@ void ReadersPage::buildControls()
     m_timeLabel->setObjectName(QStringLiteral("LblLesZeit"));
     m_timeRecording = PageLayout::combo(this, "CmbLesZeit");
     m_settingsButton = PageLayout::button(this, "CmdLesEin");
-    m_newButton = PageLayout::button(this, "CmdLesNeu");
-    m_addButton = PageLayout::button(this, "CmdLesHin");
-    m_changeButton = PageLayout::button(this, "CmdLesAend");
-    m_removeButton = PageLayout::button(this, "CmdLesEnt");
+    m_buttons.emplace(this, QStringLiteral("Les"));
     m_listLabel = new QLabel(this);
     m_list = PageLayout::list(this, "ListViewLes");
     m_countLabel = new QLabel(this);
@@ -91,8 +88,9 @@ void ReadersPage::buildLayout()
     PageLayout::addRow(fields, m_timeLabel, m_timeRecording);
     fields->addWidget(m_settingsButton, fields->rowCount(), 0, 1, 1, Qt::AlignLeft);
 
-    QLayout* listColumn = PageLayout::listColumn(m_listLabel, m_list, m_countLabel, m_count, m_legend);
-    PageLayout::arrange(this, {m_title}, fields, {m_newButton, m_addButton, m_changeButton, m_removeButton}, listColumn);
+    fields->setRowStretch(fields->rowCount(), 1);
+    QLayout* list = PageLayout::listColumn(m_listLabel, m_list, {{m_countLabel, m_count}, {m_legend}});
+    PageLayout::stack(this, {m_title}, m_buttons->row(fields, list, 2, 3));
 }
 
 void ReadersPage::loadTexts()
@@ -110,10 +108,7 @@ void ReadersPage::loadTexts()
     setCaption(m_functionLabel, GetText(2807, "Verknüpfte Funktion:"));
     setCaption(m_timeLabel, GetText(2808, "Zeit-Terminal:"));
     setCaption(m_settingsButton, GetText(2809, "Erweiterte Einstellungen"));
-    setCaption(m_newButton, GetText(26, "Neu"));
-    setCaption(m_addButton, GetText(2810, "Hinzufügen > > >"));
-    setCaption(m_changeButton, GetText(2811, "Änderungen übernehmen"));
-    setCaption(m_removeButton, GetText(2812, "< < < Entfernen"));
+    m_buttons->loadCaptions();
     setCaption(m_listLabel, GetText(2813, "Vorhandene Leser:"));
     setCaption(m_countLabel, GetText(2817, "Anzahl:"));
     setCaption(m_legend, GetText(105, "Rote Schrift: dezentraler Leser"));

@@ -6,7 +6,6 @@
 #include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
-#include "ui/pages/PageTitle.h"
 #include "ui/pages/zones/ZoneWeekGrid.h"
 
 #include <QComboBox>
@@ -22,7 +21,7 @@ namespace varnox {
 ZonePage::ZonePage(AppServices& services, QWidget* parent)
     : Page(services, parent)
     , m_buttons(this, QStringLiteral("Zeit"))
-    , m_title(makePageTitle(this))
+    , m_title(PageLayout::title(this))
     , m_listLabel(new QLabel(this))
     , m_zoneList(new QComboBox(this))
     , m_nameLabel(new QLabel(this))
@@ -57,17 +56,11 @@ void ZonePage::buildLayout()
     form->addWidget(m_nameHint);
     form->addStretch();
 
-    auto* list = new QVBoxLayout;
-    list->addWidget(m_listLabel);
-    list->addWidget(m_zoneList);
-    list->addStretch();
-
     auto* week = new QVBoxLayout(m_weekBox);
     week->addWidget(m_week);
 
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(m_title);
-    page->addLayout(m_buttons.row(form, list, 0));
+    QVBoxLayout* page
+        = PageLayout::stack(this, {m_title}, m_buttons.row(form, PageLayout::listColumn(m_listLabel, m_zoneList), 0), 0);
     page->addSpacing(8);
     page->addWidget(m_weekBox);
     page->addWidget(m_weekHint);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/pages/EditButtons.h"
 #include "ui/pages/Page.h"
+#include "ui/pages/PageLayout.h"
 
 class QComboBox;
 class QGroupBox;
@@ -41,7 +41,7 @@ private:
     QString workCopy() const;
     void afterWrite(bool ok);
 
-    EditButtons m_buttons;
+    PageLayout::EditButtons m_buttons;
     QLabel* m_title;
     QLabel* m_listLabel;
     QComboBox* m_zoneList;

@@ -1,4 +1,4 @@
-#include "ProjectFixtures.h"
+#include "ProjectFiles.h"
 
 #include "core/project/Database.h"
 
@@ -144,61 +144,33 @@ void fillProject(const QString& path, const ProjectSize& size)
 {
     Database db(path);
     SQLite::Transaction transaction(db.sql());
-    SQLite::Statement reader(db.sql(),
-                             "INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
-                             "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) "
-                             "VALUES (?, ?, ?, ?, 1, 0, 0, 1, 0, 0, 0, 0, 0)");
-    int serial = 200000;
-    for (int line = 1; line <= size.busLines; ++line) {
-        for (int address = 0; address < size.readersPerLine; ++address, ++serial) {
-            reader.bind(1, QStringLiteral("Leser %1-%2").arg(line).arg(address).toStdString());
-            reader.bind(2, std::to_string(serial));
-            reader.bind(3, line < 8 ? line : line + 1);
-            reader.bind(4, address);
-            reader.exec();
-            reader.reset();
-        }
-    }
-    SQLite::Statement profile(db.sql(), "INSERT INTO Zutrittsprofile (Zname) VALUES (?)");
-    for (int i = 0; i < size.profiles; ++i) {
-        profile.bind(1, QStringLiteral("Profil %1").arg(i).toStdString());
-        profile.exec();
-        profile.reset();
-    }
-    SQLite::Statement zone(db.sql(),
-                           "INSERT INTO Zeitzonen (Tname, MoSzeit1, MoEzeit1) VALUES (?, '07:00:00', '18:00:00')");
-    for (int i = 0; i < size.timeZones; ++i) {
-        zone.bind(1, QStringLiteral("Zone %1").arg(i).toStdString());
-        zone.exec();
-        zone.reset();
-    }
-    SQLite::Statement assignment(
-        db.sql(), "INSERT INTO Zuleser (Profil, Leser, Zeitzone, ZFunktion) VALUES (?, ?, ?, 'Tür auf')");
+    // Each statement makes one row for each i from 0 to ?1 - 1.
+    const auto rows = [&db](const char* insert, std::initializer_list<int> values) {
+        SQLite::Statement q(db.sql(), std::string("WITH RECURSIVE n(i) AS (SELECT 0 WHERE ?1 > 0 UNION ALL "
+                                                  "SELECT i + 1 FROM n WHERE i + 1 < ?1) ")
+                                          + insert);
+        int i = 0;
+        for (const int value : values)
+            q.bind(++i, value);
+        q.exec();
+    };
     const int readers = size.busLines * size.readersPerLine;
-    for (int i = 0; i < size.assignments; ++i) {
-        // Each round over the profiles moves on to other readers: no pair twice.
-        const int round = i / size.profiles;
-        assignment.bind(1, QStringLiteral("Profil %1").arg(i % size.profiles).toStdString());
-        assignment.bind(2, std::to_string(200000 + (i + round * 7) % readers));
-        assignment.bind(3, QStringLiteral("Zone %1").arg(i % size.timeZones).toStdString());
-        assignment.exec();
-        assignment.reset();
-    }
-    SQLite::Statement key(db.sql(), "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) VALUES (?, ?, ?)");
-    SQLite::Statement keyProfile(db.sql(), "INSERT INTO Zuschluessel (Schluessel, Profil) VALUES (?, ?)");
-    for (int i = 0; i < size.keys; ++i) {
-        const std::string number
-            = QStringLiteral("%1").arg(0x10000000 + i, 12, 16, QLatin1Char('0')).toUpper().toStdString();
-        key.bind(1, number);
-        key.bind(2, QStringLiteral("Schlüssel %1").arg(i).toStdString());
-        key.bind(3, QStringLiteral("K%1").arg(i).toStdString());
-        key.exec();
-        key.reset();
-        keyProfile.bind(1, number);
-        keyProfile.bind(2, QStringLiteral("Profil %1").arg(i % size.profiles).toStdString());
-        keyProfile.exec();
-        keyProfile.reset();
-    }
+    rows("INSERT INTO Leser (Lname, Seriennr, BusID, AS_adr, Zmodus, Funktion, Sanzahl, Modify, RSZ, ProgSp, TOE, "
+         "Akustik, Zeiterfassung) SELECT 'Leser ' || (i / ?2 + 1) || '-' || (i % ?2), 200000 + i, "
+         "i / ?2 + 1 + (i / ?2 + 1 >= 8), i % ?2, 1, 0, 0, 1, 0, 0, 0, 0, 0 FROM n",
+         {readers, size.readersPerLine});
+    rows("INSERT INTO Zutrittsprofile (Zname) SELECT 'Profil ' || i FROM n", {size.profiles});
+    rows("INSERT INTO Zeitzonen (Tname, MoSzeit1, MoEzeit1) SELECT 'Zone ' || i, '07:00:00', '18:00:00' FROM n",
+         {size.timeZones});
+    // Each round over the profiles moves on to other readers: no pair twice.
+    rows("INSERT INTO Zuleser (Profil, Leser, Zeitzone, ZFunktion) SELECT 'Profil ' || (i % ?2), "
+         "200000 + (i + i / ?2 * 7) % ?3, 'Zone ' || (i % ?4), 'Tür auf' FROM n",
+         {size.assignments, size.profiles, readers, size.timeZones});
+    rows("INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID) "
+         "SELECT printf('%012X', 268435456 + i), 'Schlüssel ' || i, 'K' || i FROM n",
+         {size.keys});
+    rows("INSERT INTO Zuschluessel (Schluessel, Profil) SELECT printf('%012X', 268435456 + i), 'Profil ' || (i % ?2) FROM n",
+         {size.keys, size.profiles});
     transaction.commit();
 }
 
