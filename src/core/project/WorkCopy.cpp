@@ -59,8 +59,8 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
         op.tell(accessDeniedMessage());
         return {};
     }
-    if (leftBehind == LeftBehind::Ask && leftBehindDiffers(source, target)
-        && op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes)
+    if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
+        && (leftBehind == LeftBehind::Keep || op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes))
         return {name, true};
     if (!copyFileKeepingTime(source, target)) {
         op.tell(accessDeniedMessage());

@@ -12,6 +12,7 @@ class Operator;
 enum class LeftBehind {
     Ask,  // opening: offer to go on with its unsaved changes
     Replace,  // a file just written (new project, save as): it is the truth
+    Keep,  // a start without anyone to ask: the copy holds the newest state and stays
 };
 
 struct WorkCopy {
