@@ -40,7 +40,7 @@ FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* paren
     addToolBar(m_toolbar);
     setCentralWidget(m_pages);
     setStatusBar(m_status);
-    resize(1040, 740);
+    resize(1160, 760);
 
     connect(m_pages, &MainPages::statusText, m_status, &MainStatusBar::setText);
     connect(m_pages, &MainPages::progress, m_status, &MainStatusBar::setProgress);
@@ -77,10 +77,11 @@ void FrmMain::loadTexts()
 void FrmMain::FillMainWindow()
 {
     loadTexts();
-    m_status->setText(GetText(386, "Nutzen Sie die Möglichkeiten der Symbolleiste oder der Register, um direkt zu einer Seite zu gelangen"));
     showLanguageMenuCheck(menuItem(QStringLiteral("Sprache")));
     m_pages->fillForProject();
     ApplyMode();
+    // After the lists were filled, which leave the status bar empty.
+    m_status->setText(GetText(386, "Nutzen Sie die Möglichkeiten der Symbolleiste oder der Register, um direkt zu einer Seite zu gelangen"));
 }
 
 ModeLayout FrmMain::currentLayout() const

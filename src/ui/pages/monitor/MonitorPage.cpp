@@ -70,7 +70,7 @@ void MonitorPage::loadCaptions()
     setCaption(m_title, GetText(2470, "Online-Monitoring der Zutritte"));
     setCaption(m_monitorLabel, GetText(2471, "Entschiedene Schlüsselanfragen:"));
     setCaption(m_receivedLabel, GetText(2472, "Empfangene Lesertelegramme:"));
-    m_monitor->setHeaderLabels({GetText(2020, "Zeit"), GetText(2426, "Schlüssel"), GetText(2021, "Text")});
+    m_monitor->setHeaderLabels({GetText(2020, "Zeit"), GetText(2475, "Schlüssel"), GetText(2021, "Text")});
     setCaption(m_clear, GetText(2473, "Liste leeren"));
     setCaption(m_show, GetText(2474, "Tagesprotokoll anzeigen"));
     setCaption(m_print, GetText(185, "Tagesprotokoll drucken"));

@@ -31,7 +31,7 @@ WelcomePage::WelcomePage(QWidget* parent) : QWidget(parent)
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("FrameWillkommen"));
     frame->setFrameShape(QFrame::StyledPanel);
-    frame->setMaximumWidth(620);
+    frame->setFixedWidth(600);
     m_name = centred(frame, 3.0, true);
     m_purpose = centred(frame, 1.4, false);
     m_version = centred(frame, 1.0, false);
