@@ -19,23 +19,27 @@
 namespace varnox::test {
 
 // Runs `act` on the modal dialog of type T as soon as it is up. A dialog
-// that `act` leaves open is dismissed and the test fails, so that a test
-// never hangs on a window nobody answers.
+// that never comes up modally, or that `act` leaves open, is dismissed and
+// the test fails, so that a test never hangs on a window nobody answers.
 template <typename T>
 void whenModal(std::function<void(T*)> act, int triesLeft = 500)
 {
     QTimer::singleShot(10, [act, triesLeft] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!dialog) {
-            if (triesLeft > 0)
+            if (triesLeft > 0) {
                 whenModal<T>(act, triesLeft - 1);
-            else
-                qWarning("the expected dialog %s never came up", T::staticMetaObject.className());
+                return;
+            }
+            QTest::qFail("the expected dialog never came up modally", __FILE__, __LINE__);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<T*>(w); shown && shown->isVisible())
+                    shown->done(0);
             return;
         }
         act(dialog);
         if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
-            qWarning("%s was left open", T::staticMetaObject.className());
+            QTest::qFail("the dialog was left open", __FILE__, __LINE__);
             dialog->done(0);
         }
     });

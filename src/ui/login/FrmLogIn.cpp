@@ -10,9 +10,11 @@
 #include "ui/login/LoginLayout.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace varnox {
 
@@ -59,12 +61,26 @@ void FrmLogIn::loadCaptions()
         m_mode->setItemText(i, modeName(modeAtListPosition(i)));
 }
 
+void FrmLogIn::showAtStart()
+{
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+}
+
 void FrmLogIn::RequestMode(Mode mode)
 {
     m_login.RequestMode();
     m_mode->setCurrentIndex(listPositionOf(mode));
     m_password->clear();
     m_password->setFocus();
+    // Modal from the moment it shows, and in front of the main window even
+    // without a window manager that keeps dialogs in front.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
     exec();
 }
 

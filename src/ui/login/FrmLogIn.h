@@ -22,6 +22,9 @@ class FrmLogIn : public QDialog {
 public:
     FrmLogIn(LoginProcedure& login, DailyProtocol& protocol, QWidget* parent = nullptr);
 
+    // The first window of the program, in the middle of the screen.
+    void showAtStart();
+
     // RequestMode: the mode preselected, the password box empty, modal.
     void RequestMode(Mode mode);
 

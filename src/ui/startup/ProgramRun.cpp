@@ -38,7 +38,7 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     , m_op(&m_window)
     , m_login(m_session, m_config)
     , m_passwords(m_config)
-    , m_loginDialog(m_login, m_protocol)
+    , m_loginDialog(m_login, m_protocol, &m_window)
     , m_host(m_window, m_loginDialog, m_session, [this] { terminate(); })
     , m_context{m_session, m_protocol, m_op, m_host}
     , m_saver(m_context)
@@ -68,7 +68,7 @@ void ProgramRun::start()
     m_protocol.write(GetText(384, "Programm gestartet"));
     if (!projectArgument.isEmpty() && openCommandLineProject(projectArgument, m_context, m_opener))
         return;
-    m_loginDialog.show();
+    m_loginDialog.showAtStart();
 }
 
 bool ProgramRun::confirmClose()
