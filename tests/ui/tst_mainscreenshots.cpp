@@ -3,34 +3,17 @@
 // build folder, so that their layout can be looked at after each change.
 #include "ProgramRunRig.h"
 #include "ProjectFixtures.h"
+#include "Screenshots.h"
 #include "core/lang/Texts.h"
 #include "ui/login/FrmPW.h"
 
-#include <QDir>
-
 using namespace varnox;
 using test::ProgramRunRig;
-
-namespace {
-
-const QString kFolder = QStringLiteral(VARNOX_BINARY_DIR "/screenshots");
-
-void save(QWidget* widget, const QString& name)
-{
-    // Layouts settle through posted events, as they would on the screen.
-    QCoreApplication::processEvents();
-    const QImage image = widget->grab().toImage();
-    QVERIFY(!image.isNull());
-    QVERIFY(image.save(kFolder + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
-
-}  // namespace
 
 class TestMainScreenshots : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(QDir().mkpath(kFolder)); }
     void cleanupTestCase() { setCurrentLanguage(kGerman); }
 
     void modes_data()
@@ -50,27 +33,27 @@ private slots:
         const QString project = r.addProject(QStringLiteral("Werk Süd.mdb"));
         test::execSql(project, "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
                                "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) VALUES "
-                               "(0, '4711', 'Haupteingang', 1, 5, -1, 0, 0, 0, 3, 1, 1, 1, 0), "
+                               "(0, '4711', 'Haupteingang', 1, 5, 1, 0, 0, 0, 3, 1, 1, 1, 0), "
                                "(1, '815', 'Lager Nord', 1, 7, 0, 1, 12, 1, 3, 1, 1, 1, 0)");
         r.start();
-        save(&r.run->loginDialog(), "login-" + code);
+        test::saveScreenshot(&r.run->loginDialog(), "login-" + code);
         r.logInAndOpen(Mode::Konfiguration, {}, QStringLiteral("Werk Süd.mdb"));
-        save(&r.window(), "main-konfiguration-" + code);
+        test::saveScreenshot(&r.window(), "main-konfiguration-" + code);
         for (int page = 1; page < kPageCount; ++page) {
             r.window().selectPage(page);
-            save(&r.window(), QStringLiteral("main-page%1-").arg(page) + code);
+            test::saveScreenshot(&r.window(), QStringLiteral("main-page%1-").arg(page) + code);
         }
 
         test::whenModal<FrmPW>([code](FrmPW* d) {
-            save(d, "password-" + code);
+            test::saveScreenshot(d, "password-" + code);
             d->reject();
         });
         r.window().menuItem("Moduspasswort_aendern")->trigger();
 
         r.changeMode(Mode::Standard);
-        save(&r.window(), "main-standard-" + code);
+        test::saveScreenshot(&r.window(), "main-standard-" + code);
         r.changeMode(Mode::Beobachtung);
-        save(&r.window(), "main-beobachtung-" + code);
+        test::saveScreenshot(&r.window(), "main-beobachtung-" + code);
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include "core/lang/Texts.h"
 #include "core/online/DailyProtocol.h"
-#include "core/project/CheckAndUpgrade.h"
 #include "core/project/ProjectContext.h"
 #include "core/project/ProjectOpener.h"
 #include "core/project/SaveState.h"
@@ -18,16 +17,11 @@ bool openCommandLineProject(const QString& projectFile, ProjectContext& context,
         context.op.tell(accessDeniedMessage());
         return false;
     }
-    const WorkCopy copy = MakeWorkCopy(projectFile, context.op, LeftBehind::Keep);
+    // A kept copy that fails the check stays for the next opening, which
+    // offers its changes again.
+    const WorkCopy copy = makeCheckedWorkCopy(projectFile, context.op, LeftBehind::Keep);
     if (copy.name.isEmpty())
         return false;
-    if (!CheckAndUpgrade(copy.name, context.op)) {
-        // A kept copy holds changes that exist nowhere else; it stays for
-        // the next opening, which offers them again.
-        if (!copy.resumed)
-            DiscardWorkCopy(copy.name);
-        return false;
-    }
     if (copy.resumed)
         context.protocol.write(GetText(2401, "Nicht gespeicherte Änderungen der Arbeitskopie übernommen: ")
                                + projectFile);

@@ -1,6 +1,7 @@
 #include "core/project/WorkCopy.h"
 
 #include "core/lang/Texts.h"
+#include "core/project/CheckAndUpgrade.h"
 #include "core/project/FileCopy.h"
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectPaths.h"
@@ -67,6 +68,16 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
         return {};
     }
     return {name, false};
+}
+
+WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind)
+{
+    const WorkCopy copy = MakeWorkCopy(projectFile, op, leftBehind);
+    if (copy.name.isEmpty() || CheckAndUpgrade(copy.name, op))
+        return copy;
+    if (!copy.resumed)
+        DiscardWorkCopy(copy.name);
+    return {};
 }
 
 void DiscardWorkCopy(const QString& workCopyName)

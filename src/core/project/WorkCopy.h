@@ -27,6 +27,11 @@ struct WorkCopy {
 // be copied gives the access-denied message and an empty name.
 WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind = LeftBehind::Ask);
 
+// MakeWorkCopy followed by CheckAndUpgrade: a work copy that may be used, or
+// an empty name (reported). A fresh copy that fails the check is deleted;
+// a kept left-behind copy stays, since its changes exist nowhere else.
+WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind = LeftBehind::Ask);
+
 // DiscardWorkCopy: deletes the work copy with any side file of the engine.
 void DiscardWorkCopy(const QString& workCopyName);
 

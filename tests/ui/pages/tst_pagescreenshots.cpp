@@ -2,6 +2,7 @@
 // every interface language, into screenshots/ of the build folder, so that
 // their layout can be looked at after each change.
 #include "PageServices.h"
+#include "Screenshots.h"
 #include "WidgetDriver.h"
 #include "core/lang/Texts.h"
 #include "ui/common/MessageBox.h"
@@ -17,21 +18,6 @@
 using namespace varnox;
 using varnox::test::clickItem;
 
-namespace {
-
-const QString kFolder = QStringLiteral(VARNOX_BINARY_DIR "/screenshots");
-
-void save(QWidget* widget, const QString& name)
-{
-    // Layouts settle through posted events, as they would on the screen.
-    QCoreApplication::processEvents();
-    const QImage image = widget->grab().toImage();
-    QVERIFY(!image.isNull());
-    QVERIFY(image.save(kFolder + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
-
-}  // namespace
-
 class TestPageScreenshots : public QObject {
     Q_OBJECT
 
@@ -40,7 +26,6 @@ private slots:
     {
         InitTexts();
         MessageBox::setUnattended(true);
-        QVERIFY(QDir().mkpath(kFolder));
     }
 
     void cleanupTestCase() { setCurrentLanguage(kGerman); }
@@ -70,28 +55,28 @@ private slots:
         readers.resize(1000, 620);
         readers.show();
         readers.pageShown();
-        save(&readers, QStringLiteral("readers-new-") + code);
+        test::saveScreenshot(&readers, QStringLiteral("readers-new-") + code);
         clickItem(&readers, "ListViewLes", QStringLiteral("Lager Nord"));
         QCOMPARE(readers.state(), ReadersPage::State::Edit);
-        save(&readers, QStringLiteral("readers-edit-") + code);
+        test::saveScreenshot(&readers, QStringLiteral("readers-edit-") + code);
 
         ReaderSettings settings;
         ReaderSettingsDialog dialog(settings);
         dialog.show();
-        save(&dialog, QStringLiteral("reader-settings-") + code);
+        test::saveScreenshot(&dialog, QStringLiteral("reader-settings-") + code);
 
         FunctionsPage functions(env.services);
         functions.resize(1000, 620);
         functions.show();
         functions.pageShown();
-        save(&functions, QStringLiteral("functions-new-") + code);
+        test::saveScreenshot(&functions, QStringLiteral("functions-new-") + code);
         clickItem(&functions, "ListViewFkt", QStringLiteral("Haupteingang öffnen"));
         QCOMPARE(functions.state(), FunctionsPage::State::Edit);
-        save(&functions, QStringLiteral("functions-edit-") + code);
+        test::saveScreenshot(&functions, QStringLiteral("functions-edit-") + code);
         clickItem(&functions, "ListViewFkt", QStringLiteral("Licht Halle"));
-        save(&functions, QStringLiteral("functions-control-") + code);
+        test::saveScreenshot(&functions, QStringLiteral("functions-control-") + code);
         clickItem(&functions, "ListViewFkt", QStringLiteral("Alarm quittieren"));
-        save(&functions, QStringLiteral("functions-free-") + code);
+        test::saveScreenshot(&functions, QStringLiteral("functions-free-") + code);
     }
 };
 
