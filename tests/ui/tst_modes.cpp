@@ -89,6 +89,12 @@ private slots:
         SetSaved(false);
         QVERIFY(item->isEnabled() && button->isEnabled());
 
+        MessageBox::queueAnswer(Answer::Yes);
+        button->trigger();
+        QCOMPARE(MessageBox::shown().last().text, QString("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?"));
+        QVERIFY(!item->isEnabled() && !button->isEnabled());
+        SetSaved(false);
+
         // Standardmodus offers the button but not the menu item.
         r.changeMode(Mode::Standard);
         QVERIFY(!item->isEnabled());
@@ -106,6 +112,13 @@ private slots:
         r.start();
         r.logInAndOpen(Mode::Konfiguration);
         FrmMain& w = r.window();
+        // The keys in their groups; the save button is the third.
+        QStringList order;
+        for (const QAction* a : test::control(&w, "Toolbar1")->actions())
+            order << (a->isSeparator() ? QString("|") : a->objectName());
+        QCOMPARE(order.join(' '), QString("Neu Oeffnen Speichern | Leser Zutrittsprofile Funktionen Zeitzonen "
+                                          "Leserzuordnung Schluessel COM Datenuebertragung | Monitor Drucken | Ende"));
+
         const QList<std::pair<const char*, int>> buttons = {
             {"Leser", 1}, {"Zutrittsprofile", 2}, {"Funktionen", 3}, {"Zeitzonen", 4}, {"Leserzuordnung", 5},
             {"Schluessel", 6}, {"COM", 7}, {"Datenuebertragung", 8}, {"Monitor", 9}};

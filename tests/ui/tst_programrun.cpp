@@ -189,6 +189,29 @@ private slots:
         QVERIFY(r.window().findChild<FrmLogAnz*>()->isVisible());
     }
 
+    void messagesAndCommandsStillToCome()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start();
+        r.logInAndOpen(Mode::Konfiguration);
+        // A port that failed in the background is reported once the event loop runs.
+        const Message portFailed{.text = "COM-3 belegt", .title = "Schnittstellenfehler",
+                                 .icon = MessageIcon::Critical, .focus = {}, .selectAll = false};
+        emit r.run->services().events.messageRaised(portFailed);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QTRY_COMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().last(), portFailed);
+
+        for (const char* item : {"Keyliste_drucken", "Schluesseluebersicht", "Sicherheit", "Fernwartung"}) {
+            r.window().menuItem(item)->trigger();
+            QCOMPARE(MessageBox::shown().last().text, QString("Diese Funktion ist in dieser Version noch nicht verfügbar."));
+        }
+        r.window().menuItem("Info_ueber")->trigger();
+        QCOMPARE(MessageBox::shown().last().text,
+                 "Varnox\r\nProgramm für Zutrittskontrolle\r\n\r\nVersion: " + versionText());
+    }
+
     void generalSettingsSwitchTheProtocol()
     {
         ProgramRunRig r;

@@ -55,10 +55,19 @@ MainPages::MainPages(AppServices& services, QAbstractItemModel& receivedTelegram
 {
     setObjectName(QStringLiteral("TabOne1"));
     setDocumentMode(true);
+    // A page that is a Page (it fills itself when selected) is joined to the
+    // window by its signals below; the keys page takes the place of its
+    // frame here as it is, tab 6.
     const std::array<QWidget*, kPageCount> contents = {
-        new WelcomePage,           new ReadersPage(services), new ProfilePage(services),
-        new FunctionsPage(services), m_zones,                 new AssignmentPage(services),
-        waitingFrame("PageSchluessel"), m_connections,        waitingFrame("PageDatenuebertragung"),
+        new WelcomePage,
+        new ReadersPage(services),
+        new ProfilePage(services),
+        new FunctionsPage(services),
+        m_zones,
+        new AssignmentPage(services),
+        waitingFrame("PageSchluessel"),
+        m_connections,
+        waitingFrame("PageDatenuebertragung"),
         m_monitor,
     };
     for (int i = 0; i < kPageCount; ++i) {
@@ -84,24 +93,6 @@ void MainPages::join(int index, Page* page)
     connect(page, &Page::statusText, this, &MainPages::statusText);
     connect(page, &Page::progress, this, &MainPages::progress);
     connect(page, &Page::projectChanged, this, &MainPages::projectChanged);
-}
-
-void MainPages::embedKeysPage(Page* keys)
-{
-    constexpr int kKeys = 6;
-    const bool visible = isTabVisible(kKeys);
-    const bool current = currentIndex() == kKeys;
-    {
-        const QSignalBlocker quiet(this);
-        QWidget* frame = widget(kKeys);
-        removeTab(kKeys);
-        delete frame;
-        insertTab(kKeys, scrolled(keys), pageCaption(kKeys));
-        setTabVisible(kKeys, visible);
-        if (current)
-            setCurrentIndex(kKeys);
-    }
-    join(kKeys, keys);
 }
 
 void MainPages::fillForProject()

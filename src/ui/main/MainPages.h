@@ -16,8 +16,7 @@ class Page;
 class ZonePage;
 
 // TabOne1: the ten pages of the main window in their established order.
-// Pages whose content is still to come show a frame that says so; tab 6
-// "Schlüssel" takes its page through embedKeysPage.
+// Pages whose content is still to come show a frame that says so.
 class MainPages : public QTabWidget {
     Q_OBJECT
 public:
@@ -28,10 +27,6 @@ public:
     ZonePage& zones() const { return *m_zones; }
     ConnectionsPage& connections() const { return *m_connections; }
     MonitorPage& monitor() const { return *m_monitor; }
-
-    // Tab 6 "Schlüssel": the keys page replaces the waiting frame. The page
-    // is taken over, its signals joined to the window's like every other.
-    void embedKeysPage(Page* keys);
 
     // What filling the window does to the pages: the choice lists that
     // depend on the project are filled afresh and the monitor list cleared.
