@@ -13,6 +13,7 @@
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
 #include "core/shell/ProgramFolder.h"
+#include "core/shell/Session.h"
 #include "ui/common/MessageBox.h"
 #include "ui/pages/connections/ConnectionsPage.h"
 
@@ -35,6 +36,8 @@ struct Program {
     ConfigFile config{ProgramFolder::configFile()};
     DailyProtocol protocol{SystemClock::instance()};
     EventSink events;
+    Session session;
+    AppServices services{session, config, protocol, SystemClock::instance(), events};
     QtSerialPortFactory factory{ProgramFolder::configFile()};
     std::unique_ptr<BusSystem> bus;
     QList<QPair<QTime, Message>> messages;
@@ -196,7 +199,7 @@ private slots:
         test::BusSimProcess sim;
         QVERIFY(sim.start({"--line", "7", "--line", "9"}));
         sim.writePortsInto(program.config);
-        ConnectionsPage page;
+        ConnectionsPage page(program.services);
         page.setWorkCopy([&program] { return program.workCopy; });
         bool changed = false;
         QObject::connect(&page, &ConnectionsPage::projectChanged, [&changed] { changed = true; });

@@ -1,5 +1,6 @@
 // The real program, started as a process on a fresh program folder.
 #include "core/online/DayFileReader.h"
+#include "core/project/ProjectTemplate.h"
 #include "core/shell/Scramble.h"
 
 #include <QDir>
@@ -149,6 +150,26 @@ private slots:
         QVERIFY(third.start());
         QTRY_VERIFY_WITH_TIMEOUT(plainLines(home.path()).size() == 3, 30000);
         QVERIFY(third.endWith(SIGTERM));
+    }
+
+    void projectOnTheCommandLineStartsWithoutLogin()
+    {
+        QTemporaryDir home;
+        writeConfig(home, "[Config]\nRecording=255\nEncrypt=0\n");
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("projekte"))));
+        QVERIFY(writeProjectTemplate(home.filePath(QStringLiteral("projekte/Leitstand.mdb"))));
+        Program program(home.path());
+        QVERIFY(program.start({QStringLiteral("Leitstand.mdb")}));
+        QTRY_VERIFY_WITH_TIMEOUT(plainLines(home.path()).size() == 2, 30000);
+        QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral("projekte/~hlvLeitstand.tmp"))));
+        QVERIFY(program.endWith(SIGTERM));
+
+        QStringList texts;
+        for (const QString& line : plainLines(home.path()))
+            texts << line.section(QLatin1Char('\t'), 1);
+        QCOMPARE(texts, QStringList({"Programm gestartet", "Ohne Anmeldung --> Beobachtungsmodus", "Programm beendet"}));
+        // Ended from outside: the work copy stays to be taken up at the next start.
+        QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral("projekte/~hlvLeitstand.tmp"))));
     }
 
     void helpAndVersionNeedNoScreen()

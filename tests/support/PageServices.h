@@ -2,26 +2,21 @@
 
 // What a page of the main window is built with, for a test: a fresh program
 // folder, a fake clock and an open test project's work copy.
-#include "FakeClock.h"
 #include "ProjectFixture.h"
-#include "core/online/DailyProtocol.h"
-#include "core/shell/ConfigFile.h"
-#include "core/shell/EventSink.h"
-#include "core/shell/ProgramFolder.h"
-#include "core/shell/Session.h"
-#include "ui/common/AppServices.h"
+#include "TestServices.h"
 
 namespace varnox::test {
 
 struct PageServices {
-    ProjectFixture project;
+    ProjectFixture project;  // first: it makes the program folder the rest lives in
     QString workCopy = project.path();
-    Session session;
-    ConfigFile config{ProgramFolder::configFile()};
-    FakeClock clock;
-    DailyProtocol protocol{clock};
-    EventSink events;
-    AppServices services{session, config, protocol, clock, events};
+    TestServices base;
+    Session& session = base.session;
+    ConfigFile& config = base.config;
+    FakeClock& clock = base.clock;
+    DailyProtocol& protocol = base.protocol;
+    EventSink& events = base.events;
+    AppServices& services = base.services;
 
     PageServices()
     {

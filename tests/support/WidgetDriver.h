@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDir>
+#include <QFileInfo>
+
 // Drives windows by the objectNames of their controls, for the tests below
 // tests/ui (header only: the support library itself has no widgets), and
 // brings the controls those tests look at.
@@ -115,7 +118,8 @@ inline QString lastMessageText() { return MessageBox::shown().isEmpty() ? QStrin
 inline bool saveScreenshot(QWidget* widget, const QString& name)
 {
     QCoreApplication::processEvents();
-    return widget->grab().save(QStringLiteral(VARNOX_BINARY_DIR "/") + name + QStringLiteral(".png"));
+    const QString path = QStringLiteral(VARNOX_BINARY_DIR "/") + name + QStringLiteral(".png");
+    return QDir().mkpath(QFileInfo(path).path()) && widget->grab().save(path);
 }
 
 }  // namespace varnox::test

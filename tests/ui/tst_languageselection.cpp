@@ -1,4 +1,6 @@
 #include "TempHome.h"
+#include "TestServices.h"
+#include "core/bus/QtSerialPort.h"
 #include "core/lang/LanguageSettings.h"
 #include "core/lang/QtTranslations.h"
 #include "core/lang/Texts.h"
@@ -69,7 +71,9 @@ private slots:
     void switchingLanguageRecaptionsEveryOpenWindow()
     {
         test::TempHome home;
-        FrmMain main;
+        test::TestServices env;
+        QtSerialPortFactory ports(env.config.path());
+        FrmMain main(env.services, ports);
         main.show();
         LanguageDialog other({{{kGerman, "Deutsch"}}, kGerman, true});
         other.show();
@@ -106,6 +110,7 @@ private slots:
         QCOMPARE(untranslated->text(), QString("design"));
         QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString("Annuler"));
         QCOMPARE(main.windowTitle(), QString("Varnox"));
+        QCOMPARE(main.menuItem("Speichern_unter")->text(), QString("Enregistrer sous"));
         QCOMPARE(LanguageSettings::read().langId, 1036);
 
         whenDialogShows([](LanguageDialog* dialog) {

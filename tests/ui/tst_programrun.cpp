@@ -1,53 +1,41 @@
-#include "FakeClock.h"
-#include "TempHome.h"
-#include "ui/common/MessageBox.h"
+// One run of the program from its start to its end: the start with a
+// project on the command line, the way out with its questions.
+#include "ProgramRunRig.h"
+#include "ProjectFiles.h"
+#include "core/project/Database.h"
+#include "core/project/SaveState.h"
+#include "core/shell/Version.h"
+#include "ui/main/MainPages.h"
 #include "ui/protocol/FrmLogAnz.h"
 #include "ui/settings/FrmAllgemein.h"
-#include "ui/startup/ProgramRun.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QPushButton>
-#include <QTest>
+#include <SQLiteCpp/Statement.h>
 
 using namespace varnox;
+using test::ProgramRunRig;
 
 namespace {
 
-const QDate kDay(2026, 12, 5);
-
-// A run on a fresh program folder with a plain protocol, ended by the test.
-struct Run {
-    test::TempHome home;
-    test::FakeClock clock {QDateTime(kDay, QTime(6, 0, 0))};
-    std::unique_ptr<ProgramRun> run;
-    int ends = 0;
-
-    Run()
-    {
-        home.writeFile("VARNOXCF.INI", "[Config]\nRecording=255\nEncrypt=0\n");
-        run = std::make_unique<ProgramRun>(clock);
-        run->endProcess = [this] { ++ends; };
-        run->start();
-    }
-
-    QStringList lines() const
-    {
-        QStringList out = QString::fromUtf8(home.readFile("log/05122026.log")).split(QStringLiteral("\r\n"));
-        out.removeAll(QString());
-        return out;
-    }
-
-    QAction* action(const char* name) const { return run->mainWindow().findChild<QAction*>(QString::fromLatin1(name)); }
-};
-
-QStringList shownTexts()
+QString versionOf(const QString& workCopy)
 {
-    QStringList out;
-    for (const Message& m : MessageBox::shown())
-        out << m.text;
-    return out;
+    Database db(workCopy);
+    SQLite::Statement q(db.sql(), "SELECT Versionsnummer FROM Einstellungen WHERE Bezeichnung = 'Version'");
+    return q.executeStep() ? QString::number(q.getColumn(0).getInt()) : QString();
 }
+
+void addReaderWaitingForData(const QString& projectFile)
+{
+    test::execSql(projectFile, "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
+                               "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) "
+                               "VALUES (0, '4711', 'Tor', 1, 5, 0, 1, 0, 1, 3, 1, 1, 1, 0)");
+}
+
+const QString kPlainQuestion = QStringLiteral("Möchten Sie das Programm wirklich beenden?");
+const QString kTransferTitle = QStringLiteral("Datenübertragung nicht vollständig!");
 
 }  // namespace
 
@@ -55,84 +43,190 @@ class TestProgramRun : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
+    void commandLineProjectOpensInObservationWithoutLogin()
     {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-        MessageBox::clearQueue();
+        ProgramRunRig r;
+        test::writeProject(r.home.file("projekte/anlage nord.mdb"), test::Layout::Version3);
+        r.start("anlage nord.mdb");
+        QVERIFY(!r.run->loginDialog().isVisible());
+        QVERIFY(r.window().isVisible());
+        QCOMPARE(r.run->session().mode, Mode::Beobachtung);
+        QCOMPARE(r.window().pages().currentIndex(), 9);
+        QCOMPARE(r.window().windowTitle(), "Varnox v" + versionText() + " - Projekt ANLAGE NORD");
+        QCOMPARE(r.entries(), QStringList({"Programm gestartet", "Ohne Anmeldung --> Beobachtungsmodus"}));
+        // Checked and upgraded like every other opening.
+        QCOMPARE(versionOf(r.home.file("projekte/~hlvanlage nord.tmp")), QString("8"));
+        QVERIFY(MessageBox::shown().isEmpty());
+
+        // The project stays the one of this run in every mode.
+        r.changeMode(Mode::Konfiguration);
+        FrmMain& w = r.window();
+        for (const char* item : {"Neues_Projekt", "Projekt_oeffnen", "Speichern_unter"})
+            QVERIFY2(!w.menuItem(item)->isEnabled(), item);
+        QVERIFY(w.menuItem("Leser")->isEnabled());
+        QVERIFY(!w.toolbarButton("Neu")->isVisible() && !w.toolbarButton("Oeffnen")->isVisible());
+        QVERIFY(w.toolbarButton("Speichern")->isVisible());
+        QCOMPARE(w.pages().currentIndex(), 0);
     }
 
-    void everyWayOutAsksAndNoKeepsTheWindow()
+    void commandLineFileThatFailsGoesOnToTheLogin()
     {
-        Run r;
-        QVERIFY(r.run->mainWindow().isVisible());
-        QCOMPARE(r.lines(), QStringList {"06:00:00\tProgramm gestartet"});
+        ProgramRunRig r;
+        r.home.writeFile("projekte/kaputt.mdb", "no database at all");
+        MessageBox::queueAnswer(Answer::Ok);
+        r.start("kaputt.mdb");
+        QCOMPARE(r.shownTexts(), QStringList({"Das Programm kann die Datei KAPUTT.MDB nicht öffnen!\r\nEntweder ist "
+                                              "sie keine Projektdatei oder sie ist defekt."}));
+        QVERIFY(!QFileInfo::exists(r.home.file("projekte/~hlvkaputt.tmp")));
+        QVERIFY(r.run->loginDialog().isVisible());
+        QVERIFY(!r.window().isVisible());
+        QCOMPARE(r.run->session().mode, Mode::None);
+        QVERIFY(r.run->session().workCopyName.isEmpty());
 
+        MessageBox::clearShown();
+        ProgramRunRig missing;
+        MessageBox::queueAnswer(Answer::Ok);
+        missing.start("fehlt.mdb");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown().first().text.startsWith("Die ausgewählte Projektdatei kann nicht geöffnet werden."));
+        QVERIFY(missing.run->loginDialog().isVisible());
+    }
+
+    void leftBehindWorkCopyIsKeptWithoutAQuestion()
+    {
+        ProgramRunRig r;
+        const QString project = r.addProject();
+        const QString workCopy = r.home.file("projekte/~hlvAnlage.tmp");
+        QVERIFY(QFile::copy(project, workCopy));
+        test::addProfile(workCopy, "Nachtschicht");
+        r.start("Anlage.mdb");
+        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(r.window().isVisible());
+        QCOMPARE(test::profileCount(workCopy, "Nachtschicht"), 1);
+        QVERIFY(!SaveState::instance().isSaved());
+        QCOMPARE(r.entries(),
+                 QStringList({"Programm gestartet", "Nicht gespeicherte Änderungen der Arbeitskopie übernommen: Anlage.mdb",
+                              "Ohne Anmeldung --> Beobachtungsmodus"}));
+    }
+
+    void readersWaitingForDataWarnOutsideObservation()
+    {
+        ProgramRunRig r;
+        addReaderWaitingForData(r.addProject());
+        r.start("Anlage.mdb");
         MessageBox::queueAnswer(Answer::No);
-        QVERIFY(!r.run->mainWindow().close());
+        QVERIFY(!r.window().close());
+        QCOMPARE(MessageBox::shown().last().text, kPlainQuestion);  // Beobachtungsmodus asks plainly
+
+        r.changeMode(Mode::Standard);
         MessageBox::queueAnswer(Answer::No);
-        r.action("Beenden")->trigger();
-        QVERIFY(r.run->mainWindow().isVisible());
-        QCOMPARE(shownTexts(), QStringList(2, QStringLiteral("Möchten Sie das Programm wirklich beenden?")));
-        QCOMPARE(r.lines().size(), 1);
+        r.window().menuItem("Beenden")->trigger();
+        QCOMPARE(MessageBox::shown().last().title, kTransferTitle);
+        QCOMPARE(MessageBox::shown().last().text, "Es sind nicht alle Leser auf dem aktuellen Stand der "
+                                                  "Projektdatei.\r\nMöchten Sie das Programm trotzdem beenden?");
+        QVERIFY(r.window().isVisible());
         QCOMPARE(r.ends, 0);
 
-        r.run->session().mode = Mode::Standard;
-        r.run->pendingTransfers = [] { return 2; };
         MessageBox::queueAnswer(Answer::Yes);
-        QVERIFY(r.run->mainWindow().close());
-        QCOMPARE(MessageBox::shown().last().title, QStringLiteral("Datenübertragung nicht vollständig!"));
-        QCOMPARE(r.lines().last(), QStringLiteral("06:00:00\tProgramm beendet"));
+        r.window().toolbarButton("Ende")->trigger();
         QCOMPARE(r.ends, 1);
-        r.run->finish();
-        QCOMPARE(r.lines().size(), 2);
+        QVERIFY(!r.window().isVisible());
+        QCOMPARE(r.entries().last(), QString("Programm beendet"));
+        QVERIFY(!QFileInfo::exists(r.home.file("projekte/~hlvAnlage.tmp")));
     }
 
-    void endFromOutsideAsksNothing()
+    void withoutWaitingReadersTheExitAsksPlainlyAndOffersToSave()
     {
-        Run r;
-        QStringList hooks;
-        r.run->session().projectOpen = true;
-        r.run->shutdownHooks().askSaveAndClose = [&hooks] { hooks << "save?"; };
-        r.run->shutdownHooks().closePorts = [&hooks] { hooks << "ports"; };
-        r.action("Protokoll_drucken")->trigger();
-        auto* viewer = r.run->mainWindow().findChild<FrmLogAnz*>();
+        ProgramRunRig r;
+        r.addProject();
+        r.start();
+        r.logInAndOpen(Mode::Konfiguration);
+        const QString workCopy = r.home.file("projekte/~hlvAnlage.tmp");
+        test::addProfile(workCopy, "Reinigung");
+        MessageBox::queueAnswer(Answer::Yes);  // end
+        MessageBox::queueAnswer(Answer::Yes);  // save
+        QVERIFY(r.window().close());
+        QCOMPARE(r.shownTexts(), QStringList({kPlainQuestion, "Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?"}));
+        QCOMPARE(test::profileCount(r.home.file("projekte/Anlage.mdb"), "Reinigung"), 1);
+        QVERIFY(!QFileInfo::exists(workCopy));
+        QCOMPARE(r.entries().last(), QString("Programm beendet"));
+    }
+
+    void endFromOutsideAsksNothingAndKeepsTheWorkCopy()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start("Anlage.mdb");
+        r.window().menuItem("Protokoll_drucken")->trigger();
+        auto* viewer = r.window().findChild<FrmLogAnz*>();
         QVERIFY(viewer && viewer->isVisible());
 
         r.run->endFromOutside();
         r.run->endFromOutside();
         QVERIFY(MessageBox::shown().isEmpty());
-        QCOMPARE(hooks, QStringList {"ports"});
-        QVERIFY(!r.run->mainWindow().isVisible());
+        QVERIFY(!r.window().isVisible());
         QVERIFY(!viewer->isVisible());
-        QCOMPARE(r.lines(), QStringList({"06:00:00\tProgramm gestartet", "06:00:00\tMenü 'Tagesprotokoll anzeigen' aufgerufen",
-                                         "06:00:00\tProgramm beendet"}));
+        QVERIFY(QFileInfo::exists(r.home.file("projekte/~hlvAnlage.tmp")));
+        QCOMPARE(r.entries().mid(2), QStringList({"Menü 'Tagesprotokoll anzeigen' aufgerufen", "Programm beendet"}));
         QCOMPARE(r.ends, 1);
+        r.run->finish();
+        QCOMPARE(r.entries().size(), 4);
+    }
+
+    void monitorPageOffersPrintingOnlyForTheEncipheredProtocol()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start("Anlage.mdb");
+        QWidget* print = test::control(&r.window(), "CmdMonDru");
+        QVERIFY(!print->isEnabled());
+        r.run->config().writeValue("Config", "Encrypt", "1");
+        r.window().selectPage(9);
+        QVERIFY(print->isEnabled());
+
+        test::click(&r.window(), "CmdMonAnz");
+        QCOMPARE(r.entries().last(), QString("Menü 'Tagesprotokoll anzeigen' aufgerufen"));
+        QVERIFY(r.window().findChild<FrmLogAnz*>()->isVisible());
+    }
+
+    void messagesAndCommandsStillToCome()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start();
+        r.logInAndOpen(Mode::Konfiguration);
+        // A port that failed in the background is reported once the event loop runs.
+        const Message portFailed{.text = "COM-3 belegt", .title = "Schnittstellenfehler",
+                                 .icon = MessageIcon::Critical, .focus = {}, .selectAll = false};
+        emit r.run->services().events.messageRaised(portFailed);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QTRY_COMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().last(), portFailed);
+
+        for (const char* item : {"Keyliste_drucken", "Schluesseluebersicht", "Sicherheit", "Fernwartung"}) {
+            r.window().menuItem(item)->trigger();
+            QCOMPARE(MessageBox::shown().last().text, QString("Diese Funktion ist in dieser Version noch nicht verfügbar."));
+        }
+        r.window().menuItem("Info_ueber")->trigger();
+        QCOMPARE(MessageBox::shown().last().text,
+                 "Varnox\r\nProgramm für Zutrittskontrolle\r\n\r\nVersion: " + versionText());
     }
 
     void generalSettingsSwitchTheProtocol()
     {
-        Run r;
-        {
-            FrmAllgemein dialog(r.run->config(), r.run->protocol());
-            auto* chkLog = dialog.findChild<QCheckBox*>(QStringLiteral("chkLog"));
-            QVERIFY(chkLog->isChecked());
-            chkLog->setChecked(false);
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-            QVERIFY(r.run->protocol().recording());
-            chkLog->setChecked(false);
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
-        }
+        ProgramRunRig r;
+        r.start();
+        FrmAllgemein dialog(r.run->config(), r.run->protocol());
+        auto* chkLog = dialog.findChild<QCheckBox*>(QStringLiteral("chkLog"));
+        QVERIFY(chkLog->isChecked());
+        chkLog->setChecked(false);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        QVERIFY(r.run->protocol().recording());
+        chkLog->setChecked(false);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
         QVERIFY(!r.run->protocol().recording());
         QCOMPARE(r.run->config().readValue("Config", "Recording"), QStringLiteral("0"));
-        QCOMPARE(r.lines().last(), QStringLiteral("06:00:00\tProtokollierung deaktiviert"));
-
-        FrmAllgemein again(r.run->config(), r.run->protocol());
-        QVERIFY(!again.findChild<QCheckBox*>(QStringLiteral("chkLog"))->isChecked());
-        again.findChild<QCheckBox*>(QStringLiteral("chkLog"))->setChecked(true);
-        QTest::mouseClick(again.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
-        QCOMPARE(r.lines().last(), QStringLiteral("06:00:00\tProtokollierung aktiviert"));
-        QCOMPARE(r.run->config().readValue("Config", "Recording"), QStringLiteral("255"));
+        QCOMPARE(r.entries().last(), QStringLiteral("Protokollierung deaktiviert"));
     }
 };
 

@@ -2,23 +2,9 @@
 
 #include "core/lang/Texts.h"
 #include "core/online/DailyProtocol.h"
-#include "core/shell/Session.h"
+#include "core/shell/Modes.h"
 
 namespace varnox {
-
-namespace {
-
-QString modeName(Mode mode)
-{
-    switch (mode) {
-    case Mode::Beobachtung: return GetText(175, "Beobachtungsmodus");
-    case Mode::Standard: return GetText(176, "Standardmodus");
-    case Mode::Konfiguration: return GetText(177, "Konfigurationsmodus");
-    default: return {};
-    }
-}
-
-}  // namespace
 
 void writeModeEntry(ProjectContext& context)
 {
@@ -32,12 +18,8 @@ void writeWithoutLoginEntry(ProjectContext& context)
 
 void writeLoginEntries(ProjectContext& context)
 {
-    Session& session = context.session;
-    if (session.failedLogins > 0)
-        context.protocol.write(GetText(247, "Anmeldung ") + QString::number(session.failedLogins)
-                               + GetText(248, " mal fehlgeschlagen"));
-    writeModeEntry(context);
-    session.failedLogins = 0;
+    for (const QString& line : takeLoginEntries(context.session))
+        context.protocol.write(line);
 }
 
 }  // namespace varnox

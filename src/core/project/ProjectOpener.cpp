@@ -109,15 +109,9 @@ bool ProjectOpener::OpenSelected(const QString& selectedFile)
 // so that a file that fails leaves the open project as it was.
 bool ProjectOpener::openOther(const QString& selectedFile, bool* resumed)
 {
-    const WorkCopy copy = MakeWorkCopy(selectedFile, m_context.op);
+    const WorkCopy copy = makeCheckedWorkCopy(selectedFile, m_context.op);
     if (copy.name.isEmpty())
         return false;
-    if (!CheckAndUpgrade(copy.name, m_context.op)) {
-        // Unsaved changes of a left-behind copy stay for another attempt.
-        if (!copy.resumed)
-            DiscardWorkCopy(copy.name);
-        return false;
-    }
     m_saver.AskSaveAndClose();
     m_context.session.workCopyName = copy.name;
     *resumed = copy.resumed;

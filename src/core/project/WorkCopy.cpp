@@ -1,6 +1,7 @@
 #include "core/project/WorkCopy.h"
 
 #include "core/lang/Texts.h"
+#include "core/project/CheckAndUpgrade.h"
 #include "core/project/FileCopy.h"
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectPaths.h"
@@ -59,14 +60,24 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
         op.tell(accessDeniedMessage());
         return {};
     }
-    if (leftBehind == LeftBehind::Ask && leftBehindDiffers(source, target)
-        && op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes)
+    if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
+        && (leftBehind == LeftBehind::Keep || op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes))
         return {name, true};
     if (!copyFileKeepingTime(source, target)) {
         op.tell(accessDeniedMessage());
         return {};
     }
     return {name, false};
+}
+
+WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind)
+{
+    const WorkCopy copy = MakeWorkCopy(projectFile, op, leftBehind);
+    if (copy.name.isEmpty() || CheckAndUpgrade(copy.name, op))
+        return copy;
+    if (!copy.resumed)
+        DiscardWorkCopy(copy.name);
+    return {};
 }
 
 void DiscardWorkCopy(const QString& workCopyName)

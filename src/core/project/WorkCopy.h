@@ -12,6 +12,7 @@ class Operator;
 enum class LeftBehind {
     Ask,  // opening: offer to go on with its unsaved changes
     Replace,  // a file just written (new project, save as): it is the truth
+    Keep,  // a start without anyone to ask: the copy holds the newest state and stays
 };
 
 struct WorkCopy {
@@ -25,6 +26,11 @@ struct WorkCopy {
 // replaced after the operator chose to drop its changes. A file that cannot
 // be copied gives the access-denied message and an empty name.
 WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind = LeftBehind::Ask);
+
+// MakeWorkCopy followed by CheckAndUpgrade: a work copy that may be used, or
+// an empty name (reported). A fresh copy that fails the check is deleted;
+// a kept left-behind copy stays, since its changes exist nowhere else.
+WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind = LeftBehind::Ask);
 
 // DiscardWorkCopy: deletes the work copy with any side file of the engine.
 void DiscardWorkCopy(const QString& workCopyName);

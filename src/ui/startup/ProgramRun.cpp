@@ -1,36 +1,74 @@
 #include "ui/startup/ProgramRun.h"
 
+#include "core/bus/BusSystem.h"
+#include "core/bus/QtSerialPort.h"
 #include "core/lang/Texts.h"
+#include "core/project/CommandLineProject.h"
 #include "core/project/ReadersToTransfer.h"
 #include "core/shell/ProgramFolder.h"
 #include "core/shell/QueryExit.h"
 #include "core/shell/StartupRepair.h"
-#include "ui/common/MessageBox.h"
+#include "core/shell/Version.h"
+#include "ui/login/FrmPW.h"
 #include "ui/protocol/FrmLogAnz.h"
 #include "ui/settings/FrmAllgemein.h"
-#include "ui/startup/InterimMenu.h"
+#include "ui/startup/MainActions.h"
 
 #include <QApplication>
 
 namespace varnox {
+namespace {
 
-ProgramRun::ProgramRun(const Clock& clock)
+SerialPortFactory& portsOrOwn(SerialPortFactory* given, std::unique_ptr<SerialPortFactory>& own)
+{
+    if (given)
+        return *given;
+    own = std::make_unique<QtSerialPortFactory>(ProgramFolder::configFile());
+    return *own;
+}
+
+}  // namespace
+
+ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     : m_config(ProgramFolder::configFile())
     , m_protocol(clock)
+    , m_services{m_session, m_config, m_protocol, clock, m_events}
     , m_shutdown(m_session, [this](const QString& text) { m_protocol.write(text); })
+    , m_window(m_services, portsOrOwn(ports, m_ownPorts))
+    , m_op(&m_window)
+    , m_login(m_session, m_config)
+    , m_passwords(m_config)
+    , m_loginDialog(m_login, m_protocol, &m_window)
+    , m_host(m_window, m_loginDialog, m_session, [this] { terminate(); })
+    , m_context{m_session, m_protocol, m_op, m_host}
+    , m_saver(m_context)
+    , m_opener(m_context, m_saver)
+    , m_creator(m_context, m_saver)
 {
+    // The run ends by Terminate alone: a login dialog that closes before
+    // the main window opens must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     endProcess = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    m_host.setProcedures(m_opener, m_creator);
+    m_shutdown.hooks().askSaveAndClose = [this] { m_saver.AskSaveAndClose(); };
+    m_shutdown.hooks().closePorts = [this] { m_window.bus().shutdown(); };
     m_window.setCloseGuard([this] { return confirmClose(); });
-    addInterimMenu(*this);
+
+    connect(&m_loginDialog, &FrmLogIn::firstLogin, this, [this] { m_opener.OpenProjectStart(); });
+    connect(&m_loginDialog, &FrmLogIn::modeChanged, this, [this] { m_window.FillMainWindow(); });
+    connect(&m_loginDialog, &FrmLogIn::endRequested, this, &ProgramRun::terminate);
+    connectMainActions(*this);
 }
+
+ProgramRun::~ProgramRun() = default;
 
 void ProgramRun::start()
 {
     m_protocol.setSwitches(StartupRepair(m_config));
     m_protocol.write(GetText(384, "Programm gestartet"));
-    // The language choice, a project named on the command line and the
-    // login join in here as they arrive; until then the main window opens.
-    m_window.show();
+    if (!projectArgument.isEmpty() && openCommandLineProject(projectArgument, m_context, m_opener))
+        return;
+    m_loginDialog.showAtStart();
 }
 
 bool ProgramRun::confirmClose()
@@ -41,8 +79,7 @@ bool ProgramRun::confirmClose()
     facts.mode = m_session.mode;
     facts.pendingTransfers = pendingTransfers;
     facts.readersToTransfer = [this] { return readersToTransfer(m_session.workCopyName); };
-    UiOperator op(&m_window);
-    const bool yes = QueryExit(facts, op);
+    const bool yes = QueryExit(facts, m_op);
     if (ended())
         return true;  // ended from outside while the question was open
     if (!yes)
@@ -72,11 +109,18 @@ void ProgramRun::endFromOutside()
 
 void ProgramRun::finish() { m_shutdown.terminate(Shutdown::Way::Signal); }
 
+// Dialogs are dismissed, not cancelled: their cancel buttons would ask
+// again whether the program should end.
 void ProgramRun::closeOtherWindows()
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != &m_window && w->isVisible())
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == &m_window || !w->isVisible())
+            continue;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
+            dialog->done(QDialog::Rejected);
+        else
             w->close();
+    }
 }
 
 void ProgramRun::openProtocolViewer()
@@ -95,6 +139,28 @@ void ProgramRun::openGeneralSettings()
 {
     FrmAllgemein dialog(m_config, m_protocol, &m_window);
     dialog.exec();
+}
+
+void ProgramRun::openPasswordDialog()
+{
+    FrmPW dialog(m_passwords, m_session.mode, m_protocol, &m_window);
+    dialog.exec();
+}
+
+void ProgramRun::showAbout()
+{
+    const QLatin1String newLine("\r\n");
+    MessageBox::show(&m_window, {.text = GetText(916, "Varnox") + newLine + GetText(813, "Programm für Zutrittskontrolle")
+                                         + newLine + newLine + GetText(811, "Version: ") + versionText(),
+                                 .title = GetText(2435, "Info"),
+                                 .icon = MessageIcon::Information, .focus = {}, .selectAll = false});
+}
+
+void ProgramRun::showNotYetAvailable(const QString& command)
+{
+    MessageBox::show(&m_window, {.text = GetText(2402, "Diese Funktion ist in dieser Version noch nicht verfügbar."),
+                                 .title = QString(command).remove(QLatin1Char('&')),
+                                 .icon = MessageIcon::Information, .focus = {}, .selectAll = false});
 }
 
 }  // namespace varnox

@@ -1,30 +1,50 @@
 #pragma once
 
 #include "core/online/DailyProtocol.h"
+#include "core/project/ProjectContext.h"
+#include "core/project/ProjectCreator.h"
+#include "core/project/ProjectOpener.h"
+#include "core/project/ProjectSaver.h"
 #include "core/shell/ConfigFile.h"
+#include "core/shell/EventSink.h"
+#include "core/shell/Login.h"
+#include "core/shell/PasswordChange.h"
 #include "core/shell/Session.h"
 #include "core/shell/Shutdown.h"
+#include "ui/common/AppServices.h"
+#include "ui/common/MessageBox.h"
+#include "ui/login/FrmLogIn.h"
 #include "ui/main/FrmMain.h"
+#include "ui/startup/ProjectWindows.h"
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 namespace varnox {
 
 class Clock;
 class FrmLogAnz;
+class SerialPortFactory;
 
 // One run of the program from "Programm gestartet" to "Programm beendet":
-// it owns the process-wide state, the daily protocol and the main window,
-// asks before the main window closes (however it is closed) and ends the
-// program once, whichever way the end comes.
+// it owns the process-wide state, the daily protocol, the main window and
+// the login dialog, takes the operator from the login (or the project on
+// the command line) to a project, asks before the main window closes
+// (however it is closed) and ends the program once, whichever way the end
+// comes.
 class ProgramRun : public QObject {
     Q_OBJECT
 public:
-    explicit ProgramRun(const Clock& clock);
+    // `ports`: how the bus lines reach their serial ports; the machine's
+    // own when none is given.
+    explicit ProgramRun(const Clock& clock, SerialPortFactory* ports = nullptr);
+    ~ProgramRun() override;
 
-    // Repairs the configuration, records the start and shows the main window.
+    // Repairs the configuration and records the start; then opens the
+    // project named in projectArgument in Beobachtungsmodus, or, without
+    // one or when it cannot be opened, shows the login dialog.
     void start();
 
     // QueryExit, then Terminate when the operator confirms; false keeps the
@@ -38,18 +58,26 @@ public:
     // another reason, "Programm beendet" is still written.
     void finish();
 
-    // Opened from the main window's menu.
+    // Behind the menu items and buttons of the main window.
     void openProtocolViewer();
     void openGeneralSettings();
+    void openPasswordDialog();
+    void showAbout();
+    // A command whose target a later version brings says so.
+    void showNotYetAvailable(const QString& command);
 
     Session& session() { return m_session; }
     DailyProtocol& protocol() { return m_protocol; }
     ConfigFile& config() { return m_config; }
+    AppServices& services() { return m_services; }
     FrmMain& mainWindow() { return m_window; }
+    FrmLogIn& loginDialog() { return m_loginDialog; }
+    ProjectWindows& projectWindows() { return m_host; }
+    ProjectOpener& opener() { return m_opener; }
+    ProjectSaver& saver() { return m_saver; }
     bool ended() const { return m_shutdown.done(); }
 
-    // The project file named on the command line, for the opening of a
-    // project at start-up; not acted on before that exists.
+    // The project file named on the command line, opened by start().
     QString projectArgument;
 
     // Hooks for the parts of the program that come later; each may stay empty.
@@ -65,8 +93,20 @@ private:
     Session m_session;
     ConfigFile m_config;
     DailyProtocol m_protocol;
+    EventSink m_events;
+    AppServices m_services;
     Shutdown m_shutdown;
+    std::unique_ptr<SerialPortFactory> m_ownPorts;
     FrmMain m_window;
+    UiOperator m_op;
+    LoginProcedure m_login;
+    PasswordChange m_passwords;
+    FrmLogIn m_loginDialog;
+    ProjectWindows m_host;
+    ProjectContext m_context;
+    ProjectSaver m_saver;
+    ProjectOpener m_opener;
+    ProjectCreator m_creator;
     QPointer<FrmLogAnz> m_viewer;
 };
 

@@ -1,4 +1,5 @@
 #include "TempHome.h"
+#include "TestServices.h"
 #include "core/bus/ComAssignment.h"
 #include "core/lang/Texts.h"
 #include "core/project/ProjectTemplate.h"
@@ -18,7 +19,8 @@ namespace {
 struct PageRig {
     test::TempHome home;
     QString workCopy = home.file("~hlvTest.tmp");
-    ConnectionsPage page;
+    test::TestServices env;
+    ConnectionsPage page{env.services};
     QStringList signals_;
 
     PageRig()
@@ -72,7 +74,7 @@ private slots:
         QCOMPARE(rig.signals_, (QStringList{"SetSaved(false)", "InitPorts"}));
         QCOMPARE(GetBusComPort(rig.workCopy, 8), 12);
 
-        ConnectionsPage other;
+        ConnectionsPage other(rig.env.services);
         other.setWorkCopy([&rig] { return rig.workCopy; });
         other.FillComPortLists();
         other.ShowComAssignment();

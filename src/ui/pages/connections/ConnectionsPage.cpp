@@ -5,8 +5,9 @@
 #include "core/bus/PortMap.h"
 #include "core/lang/Texts.h"
 #include "core/project/DbError.h"
+#include "core/project/ProjectPaths.h"
 #include "core/shell/ConfigFile.h"
-#include "core/shell/ProgramFolder.h"
+#include "core/shell/Session.h"
 #include "ui/common/Captions.h"
 #include "ui/common/MessageBox.h"
 
@@ -17,9 +18,13 @@
 
 namespace varnox {
 
-ConnectionsPage::ConnectionsPage(QWidget* parent)
-    : QWidget(parent)
-    , m_configPath(ProgramFolder::configFile())
+ConnectionsPage::ConnectionsPage(AppServices& services, QWidget* parent)
+    : Page(services, parent)
+    , m_workCopy([this] {
+        const QString name = this->services().session.workCopyName;
+        return name.isEmpty() ? QString() : workCopyPath(name);
+    })
+    , m_configPath(services.config.path())
 {
     setObjectName(QStringLiteral("Kommunikation"));
     auto* grid = new QGridLayout(this);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/pages/Page.h"
+
 #include <QList>
-#include <QWidget>
 #include <functional>
 
 class QComboBox;
@@ -15,14 +16,18 @@ namespace varnox {
 // line k + 1; list 7 is the desk reader's. Position p of a list is COM p,
 // position 0 "kein COM"; beside each port the page shows the device that
 // [Ports] of VARNOXCF.INI maps it to.
-class ConnectionsPage : public QWidget {
+class ConnectionsPage : public Page {
     Q_OBJECT
 public:
-    explicit ConnectionsPage(QWidget* parent = nullptr);
+    explicit ConnectionsPage(AppServices& services, QWidget* parent = nullptr);
 
-    // The open project's work copy, asked at every read and save.
+    // The open project's work copy, asked at every read and save; the
+    // session's unless told otherwise.
     void setWorkCopy(std::function<QString()> path) { m_workCopy = std::move(path); }
     void setConfigFile(const QString& path) { m_configPath = path; }
+
+    // Selecting the page shows the assignment of the open project.
+    void pageShown() override { ShowComAssignment(); }
 
     void FillComPortLists();
     void ShowComAssignment();  // when the page is opened
@@ -31,8 +36,7 @@ public:
     QComboBox* list(int k) const { return m_lists.at(k); }
 
 signals:
-    // After a successful save: SetSaved(false), then InitPorts.
-    void projectChanged();
+    // After a successful save, following projectChanged().
     void initPortsRequested();
 
 private:

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/shell/ModeTable.h"
+
+#include <QTabWidget>
+#include <array>
+
+class QAbstractItemModel;
+
+namespace varnox {
+
+struct AppServices;
+class ConnectionsPage;
+class MonitorPage;
+class Page;
+class ZonePage;
+
+// TabOne1: the ten pages of the main window in their established order.
+// Pages whose content is still to come show a frame that says so.
+class MainPages : public QTabWidget {
+    Q_OBJECT
+public:
+    MainPages(AppServices& services, QAbstractItemModel& receivedTelegrams, QWidget* parent = nullptr);
+
+    // The page behind tab `index`, if it is one that fills itself.
+    Page* page(int index) const { return m_pages.at(size_t(index)); }
+    ZonePage& zones() const { return *m_zones; }
+    ConnectionsPage& connections() const { return *m_connections; }
+    MonitorPage& monitor() const { return *m_monitor; }
+
+    // What filling the window does to the pages: the choice lists that
+    // depend on the project are filled afresh and the monitor list cleared.
+    void fillForProject();
+
+    void setAvailable(const std::array<bool, kPageCount>& available);
+    // Selects a page; a page that was selected already is shown afresh.
+    void select(int index);
+
+signals:
+    void statusText(const QString& text);
+    void progress(int value, int maximum);
+    void projectChanged();
+    void initPortsRequested();
+    void viewerRequested();
+    void printRequested();
+
+private:
+    void join(int index, Page* page);
+    void loadTexts();
+
+    ZonePage* m_zones;
+    ConnectionsPage* m_connections;
+    MonitorPage* m_monitor;
+    std::array<Page*, kPageCount> m_pages{};
+};
+
+}  // namespace varnox

@@ -1,0 +1,129 @@
+#pragma once
+
+// One run of the whole program in the test process, on a fresh program
+// folder with a plain protocol and a fake clock, ended by the test. Header
+// only: it needs the windows, which the support library does not link.
+#include "FakeClock.h"
+#include "TempHome.h"
+#include "WidgetDriver.h"
+#include "core/project/ProjectTemplate.h"
+#include "ui/startup/ProgramRun.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace varnox::test {
+
+// Runs `act` on the modal dialog of type T as soon as it is up. A dialog
+// that never comes up modally, or that `act` leaves open, is dismissed and
+// the test fails, so that a test never hangs on a window nobody answers.
+template <typename T>
+void whenModal(std::function<void(T*)> act, int triesLeft = 500)
+{
+    QTimer::singleShot(10, [act, triesLeft] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (triesLeft > 0) {
+                whenModal<T>(act, triesLeft - 1);
+                return;
+            }
+            QTest::qFail("the expected dialog never came up modally", __FILE__, __LINE__);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<T*>(w); shown && shown->isVisible())
+                    shown->done(0);
+            return;
+        }
+        act(dialog);
+        if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+            QTest::qFail("the dialog was left open", __FILE__, __LINE__);
+            dialog->done(0);
+        }
+    });
+}
+
+// Fills the login dialog (CmbLogMod, the password) and presses OK.
+inline void logIn(QWidget* dialog, Mode mode, const QString& password)
+{
+    control<QComboBox>(dialog, "CmbLogMod")->setCurrentIndex(int(mode) - 1);
+    auto* box = control<QLineEdit>(dialog, "TxtLogPW");
+    box->clear();
+    QTest::keyClicks(box, password);
+    click(dialog, "CmdLogOK");
+}
+
+struct ProgramRunRig {
+    TempHome home;
+    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(6, 0, 0))};
+    std::unique_ptr<ProgramRun> run;
+    int ends = 0;
+
+    explicit ProgramRunRig(const QByteArray& config = "[Config]\nRecording=255\nEncrypt=0\n")
+    {
+        home.writeFile("VARNOXCF.INI", config);
+        QDir().mkpath(home.file("projekte"));
+        MessageBox::setUnattended(true);
+        MessageBox::clearShown();
+        MessageBox::clearQueue();
+    }
+
+    // A new project file of the current layout in the project folder.
+    QString addProject(const QString& file = QStringLiteral("Anlage.mdb")) const
+    {
+        const QString path = home.file(QStringLiteral("projekte/") + file);
+        if (!writeProjectTemplate(path))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    void start(const QString& projectArgument = {})
+    {
+        run = std::make_unique<ProgramRun>(clock);
+        run->endProcess = [this] { ++ends; };
+        run->projectArgument = projectArgument;
+        run->start();
+    }
+
+    // The first login, choosing `file` in the project dialog that follows.
+    void logInAndOpen(Mode mode, const QString& password = {}, const QString& file = QStringLiteral("Anlage.mdb"))
+    {
+        whenModal<QDialog>([file](QDialog* d) {
+            clickItem(d, "FileOpen", file);
+            click(d, "CmdFileOpenO");
+        });
+        logIn(&run->loginDialog(), mode, password);
+    }
+
+    // A change of mode through the menu of the main window.
+    void changeMode(Mode mode, const QString& password = {})
+    {
+        static const char* const items[] = {"", "Beobachtungsmodus", "Standardmodus", "Konfigurationsmodus"};
+        whenModal<QDialog>([mode, password](QDialog* d) { logIn(d, mode, password); });
+        window().menuItem(QString::fromLatin1(items[int(mode)]))->trigger();
+    }
+
+    FrmMain& window() const { return run->mainWindow(); }
+
+    // The texts of the day's protocol lines, without their times.
+    QStringList entries() const
+    {
+        QStringList out;
+        for (const QString& line : QString::fromUtf8(home.readFile("log/05122026.log")).split(QStringLiteral("\r\n")))
+            if (!line.isEmpty())
+                out << line.section(QLatin1Char('\t'), 1);
+        return out;
+    }
+
+    QStringList shownTexts() const
+    {
+        QStringList out;
+        for (const Message& m : MessageBox::shown())
+            out << m.text;
+        return out;
+    }
+};
+
+}  // namespace varnox::test

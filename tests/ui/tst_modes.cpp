@@ -1,0 +1,141 @@
+// The main window in the three operating modes: every menu item, page and
+// toolbar button, reached through real logins.
+#include "ProgramRunRig.h"
+#include "core/project/SaveState.h"
+#include "ui/main/MainPages.h"
+
+#include <QAction>
+#include <QMap>
+
+using namespace varnox;
+using test::ProgramRunRig;
+
+namespace {
+
+// Per item the state in Beobachtungs-, Standard- and Konfigurationsmodus:
+// E enabled, A available, S shown, - none of them.
+const QMap<QString, QString> kMenu = {
+    {"Neues_Projekt", "--E"},       {"Projekt_oeffnen", "-EE"},    {"Speichern", "--E"},
+    {"Speichern_unter", "--E"},     {"Monitor_anzeigen", "EEE"},   {"Beenden", "EEE"},
+    {"Leser", "--E"},               {"Zutrittsprofile", "--E"},    {"Funktionen", "--E"},
+    {"Zeitzonen", "--E"},           {"Zuordnung_der_Leser", "--E"}, {"Schluessel", "-EE"},
+    {"Kommunikation", "--E"},       {"Datenuebertragung", "-EE"},  {"Allgemein", "--E"},
+    {"Sicherheit", "--E"},          {"Fernwartung", "--E"},        {"Protokoll_drucken", "EEE"},
+    {"Keyliste_drucken", "-EE"},    {"Schluesseluebersicht", "-EE"}, {"Beobachtungsmodus", "-EE"},
+    {"Standardmodus", "E-E"},       {"Konfigurationsmodus", "EE-"}, {"Moduspasswort_aendern", "--E"},
+    {"Willkommen", "--E"},          {"Info_ueber", "EEE"},
+};
+const QStringList kPages = {"--A", "--A", "--A", "--A", "--A", "--A", "-AA", "--A", "-AA", "AAA"};
+const QMap<QString, QString> kButtons = {
+    {"Neu", "--S"},       {"Leser", "--S"},      {"Zutrittsprofile", "--S"},  {"Funktionen", "--S"},
+    {"Zeitzonen", "--S"}, {"Leserzuordnung", "--S"}, {"COM", "--S"},          {"Oeffnen", "-SS"},
+    {"Speichern", "-SS"}, {"Schluessel", "-SS"},  {"Datenuebertragung", "-SS"}, {"Monitor", "SSS"},
+    {"Drucken", "SSS"},   {"Ende", "SSS"},
+};
+
+bool on(const QString& states, Mode mode) { return states.at(int(mode) - 1) != QLatin1Char('-'); }
+
+// The window as the tables want it in `mode`, with unsaved changes (so that
+// the save commands follow the mode alone).
+void checkTables(FrmMain& w, Mode mode)
+{
+    for (auto it = kMenu.begin(); it != kMenu.end(); ++it)
+        QVERIFY2(w.menuItem(it.key())->isEnabled() == on(it.value(), mode), qPrintable(it.key()));
+    for (int i = 0; i < kPageCount; ++i)
+        QVERIFY2(w.pages().isTabVisible(i) == on(kPages[i], mode), qPrintable(QString::number(i)));
+    for (auto it = kButtons.begin(); it != kButtons.end(); ++it)
+        QVERIFY2(w.toolbarButton(it.key())->isVisible() == on(it.value(), mode), qPrintable(it.key()));
+    QCOMPARE(w.pages().currentIndex(), mode == Mode::Konfiguration ? 0 : 9);
+}
+
+}  // namespace
+
+class TestModes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyMenuItemPageAndButtonFollowsTheMode()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start();
+        r.logInAndOpen(Mode::Konfiguration);
+        QVERIFY(r.window().isVisible());
+        SetSaved(false);
+        checkTables(r.window(), Mode::Konfiguration);
+        r.window().selectPage(4);
+
+        for (const Mode mode : {Mode::Standard, Mode::Beobachtung, Mode::Konfiguration}) {
+            r.changeMode(mode);
+            QCOMPARE(r.run->session().mode, mode);
+            checkTables(r.window(), mode);
+            QCOMPARE(r.window().caption(), r.window().windowTitle());
+            QVERIFY(r.window().windowTitle().endsWith(" - Projekt ANLAGE"));
+        }
+        QCOMPARE(r.entries(), QStringList({"Programm gestartet", "Anmeldung im Konfigurationsmodus",
+                                           "Anmeldung im Standardmodus", "Anmeldung im Beobachtungsmodus",
+                                           "Anmeldung im Konfigurationsmodus"}));
+    }
+
+    void saveCommandsOfferSavingOnlyAfterAChange()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start();
+        r.logInAndOpen(Mode::Konfiguration);
+        QAction* item = r.window().menuItem("Speichern");
+        QAction* button = r.window().toolbarButton("Speichern");
+        QVERIFY(!item->isEnabled() && !button->isEnabled());
+        SetSaved(false);
+        QVERIFY(item->isEnabled() && button->isEnabled());
+
+        MessageBox::queueAnswer(Answer::Yes);
+        button->trigger();
+        QCOMPARE(MessageBox::shown().last().text, QString("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?"));
+        QVERIFY(!item->isEnabled() && !button->isEnabled());
+        SetSaved(false);
+
+        // Standardmodus offers the button but not the menu item.
+        r.changeMode(Mode::Standard);
+        QVERIFY(!item->isEnabled());
+        QVERIFY(button->isVisible() && button->isEnabled());
+        SetSaved(true);
+        QVERIFY(!button->isEnabled());
+        SetSaved(false);
+        QVERIFY(!item->isEnabled());
+    }
+
+    void pageActionsSelectTheirPages()
+    {
+        ProgramRunRig r;
+        r.addProject();
+        r.start();
+        r.logInAndOpen(Mode::Konfiguration);
+        FrmMain& w = r.window();
+        // The keys in their groups; the save button is the third.
+        QStringList order;
+        for (const QAction* a : test::control(&w, "Toolbar1")->actions())
+            order << (a->isSeparator() ? QString("|") : a->objectName());
+        QCOMPARE(order.join(' '), QString("Neu Oeffnen Speichern | Leser Zutrittsprofile Funktionen Zeitzonen "
+                                          "Leserzuordnung Schluessel COM Datenuebertragung | Monitor Drucken | Ende"));
+
+        const QList<std::pair<const char*, int>> buttons = {
+            {"Leser", 1}, {"Zutrittsprofile", 2}, {"Funktionen", 3}, {"Zeitzonen", 4}, {"Leserzuordnung", 5},
+            {"Schluessel", 6}, {"COM", 7}, {"Datenuebertragung", 8}, {"Monitor", 9}};
+        for (const auto& [key, page] : buttons) {
+            w.toolbarButton(key)->trigger();
+            QCOMPARE(w.pages().currentIndex(), page);
+        }
+        w.menuItem("Willkommen")->trigger();
+        QCOMPARE(w.pages().currentIndex(), 0);
+        w.menuItem("Zuordnung_der_Leser")->trigger();
+        QCOMPARE(w.pages().currentIndex(), 5);
+        w.menuItem("Kommunikation")->trigger();
+        QCOMPARE(w.pages().currentIndex(), 7);
+        w.menuItem("Monitor_anzeigen")->trigger();
+        QCOMPARE(w.pages().currentIndex(), 9);
+    }
+};
+
+QTEST_MAIN(TestModes)
+#include "tst_modes.moc"
