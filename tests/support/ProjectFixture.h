@@ -143,7 +143,7 @@ private:
     QString m_path;
 };
 
-// A small installation that page tests and the screenshots share: profiles
+// A small installation for the page tests: profiles
 // "Verwaltung" (twelve keys) and "Lager", the functions "Tür öffnen"
 // and "Licht an", the zone "Werktag", the central readers "Haupteingang"
 // (1001) and "Lieferanteneingang" (1003), the decentral "Serverraum" (1002,

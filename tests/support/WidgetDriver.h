@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QDir>
-#include <QFileInfo>
-
 // Drives windows by the objectNames of their controls, for the tests below
 // tests/ui (header only: the support library itself has no widgets), and
 // brings the controls those tests look at.
@@ -112,14 +109,5 @@ void onModal(const std::function<void(T&)>& work)
 
 inline QString lastMessageTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }
 inline QString lastMessageText() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().text; }
-
-// Saves what `widget` shows as build/<name>.png, for looking at; layouts
-// settle through posted events first, as they would on the screen.
-inline bool saveScreenshot(QWidget* widget, const QString& name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QStringLiteral(VARNOX_BINARY_DIR "/") + name + QStringLiteral(".png");
-    return QDir().mkpath(QFileInfo(path).path()) && widget->grab().save(path);
-}
 
 }  // namespace varnox::test

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/shell/Clock.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace varnox::shots {
+
+// Always the same moment, so that the pictures of one layout never differ.
+class FixedClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(6, 0)); }
+};
+
+// Where the pictures go and which language they show ("de", "en", "fr").
+struct Shots {
+    QString folder;
+    QString language;
+
+    // Saves what `widget` shows as <folder>/<name>-<language>.png, once the
+    // layouts have settled as they would on the screen.
+    void save(QWidget* widget, const QString& name) const;
+};
+
+// The control of that objectName below `root`; ends the program when there is none.
+template <typename T = QWidget>
+T* control(const QWidget* root, const char* name)
+{
+    T* found = root->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// Chooses an entry or clicks an item as the operator would.
+void choose(const QWidget* root, const char* comboName, const QString& text);
+void clickItem(const QWidget* root, const char* listName, const QString& text);
+
+// The pages of the main window, filled from the sample installation of the
+// work copy `workCopy` (a name in the project folder).
+void renderPages(const Shots& shots, const QString& workCopy);
+// The login dialog, the main window on every page and in every mode, and the
+// password dialog, for the project file `projectFile` in the project folder.
+void renderMainWindow(const Shots& shots, const QString& projectFile);
+
+}  // namespace varnox::shots
