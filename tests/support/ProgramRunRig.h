@@ -9,41 +9,10 @@
 #include "core/project/ProjectTemplate.h"
 #include "ui/startup/ProgramRun.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace varnox::test {
-
-// Runs `act` on the modal dialog of type T as soon as it is up. A dialog
-// that never comes up modally, or that `act` leaves open, is dismissed and
-// the test fails, so that a test never hangs on a window nobody answers.
-template <typename T>
-void whenModal(std::function<void(T*)> act, int triesLeft = 500)
-{
-    QTimer::singleShot(10, [act, triesLeft] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (triesLeft > 0) {
-                whenModal<T>(act, triesLeft - 1);
-                return;
-            }
-            QTest::qFail("the expected dialog never came up modally", __FILE__, __LINE__);
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* shown = qobject_cast<T*>(w); shown && shown->isVisible())
-                    shown->done(0);
-            return;
-        }
-        act(dialog);
-        if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
-            QTest::qFail("the dialog was left open", __FILE__, __LINE__);
-            dialog->done(0);
-        }
-    });
-}
 
 // Fills the login dialog (CmbLogMod, the password) and presses OK.
 inline void logIn(QWidget* dialog, Mode mode, const QString& password)

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,15 +96,30 @@ inline bool showActive(QWidget* page)
     return QTest::qWaitForWindowActive(page);
 }
 
-// Runs `work` on the modal dialog of type T as soon as it is open.
-template <typename T = QWidget>
-void onModal(const std::function<void(T&)>& work)
+// Runs `act` on the modal dialog of type T as soon as it is up. A dialog
+// that never comes up modally, or that `act` leaves open, is dismissed and
+// the test fails, so that a test never hangs on a window nobody answers.
+template <typename T = QDialog>
+void whenModal(std::function<void(T*)> act, int triesLeft = 500)
 {
-    QTimer::singleShot(0, [work] {
+    QTimer::singleShot(10, [act, triesLeft] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("no modal dialog");
-        work(*dialog);
+        if (!dialog) {
+            if (triesLeft > 0) {
+                whenModal<T>(act, triesLeft - 1);
+                return;
+            }
+            QTest::qFail("the expected dialog never came up modally", __FILE__, __LINE__);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<T*>(w); shown && shown->isVisible())
+                    shown->done(0);
+            return;
+        }
+        act(dialog);
+        if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+            QTest::qFail("the dialog was left open", __FILE__, __LINE__);
+            dialog->done(0);
+        }
     });
 }
 

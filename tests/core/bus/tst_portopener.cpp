@@ -100,27 +100,6 @@ class TestPortOpener : public QObject {
     Q_OBJECT
 
 private slots:
-    void interfaceAnsweringAtOnceGetsOneQueryAndOneSetup()
-    {
-        Rig rig;
-        rig.interfaceOn(1, 3, 1);
-        rig.initAndRun();
-        test::FakeSerialPort& p = rig.port(1);
-        QCOMPARE(p.openedOn, QList<int>{3});
-        QCOMPARE(p.written, interfacePresenceQuery() + interfaceSetupCommand());
-        QVERIFY(!p.dtr && !p.rts && p.isOpen());
-        QCOMPARE(rig.queryTimes, QList<qint64>{500});  // after the settling wait
-        QVERIFY(rig.opener.portOk(1));
-        QVERIFY(rig.opener.allPortsOk());
-        QCOMPARE(rig.opener.portRetriesLeft(), 5);
-        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
-        QVERIFY(rig.messages.isEmpty());
-        for (int n = 2; n <= 16; ++n) {  // lines without a COM port count as fine and stay closed
-            QVERIFY(rig.opener.portOk(n));
-            QCOMPARE(rig.port(n).openAttempts, 0);
-        }
-    }
-
     void silentInterfaceGetsFiveAttemptsAndOneMessageAfterTheFifth()
     {
         Rig rig(1);
@@ -163,16 +142,23 @@ private slots:
         QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
     }
 
-    void retriesLeaveLinesThatAreFineAlone()
+    // A line whose interface answers at once gets one query after the
+    // settling wait and the set-up command, and is left alone while a silent
+    // line is retried; the desk reader needs no answer; lines without a COM
+    // port count as fine and stay closed.
+    void eachLineIsOpenedOnceAndRetriesLeaveOpenLinesAlone()
     {
         Rig rig;
         rig.assign(8, 7);
         rig.interfaceOn(1, 3, 1);
         rig.interfaceOn(9, 11, 0);
         rig.initAndRun();
-        QCOMPARE(rig.port(1).openAttempts, 1);
-        QCOMPARE(rig.port(1).written, interfacePresenceQuery() + interfaceSetupCommand());
-        test::FakeSerialPort& desk = rig.port(8);  // the desk reader: DTR on, no answer needed
+        test::FakeSerialPort& line1 = rig.port(1);
+        QCOMPARE(line1.openedOn, QList<int>{3});
+        QCOMPARE(line1.written, interfacePresenceQuery() + interfaceSetupCommand());
+        QVERIFY(!line1.dtr && !line1.rts && line1.isOpen());
+        QCOMPARE(rig.queryTimes.first(), 500);
+        test::FakeSerialPort& desk = rig.port(8);
         QCOMPARE(desk.openedOn, QList<int>{7});
         QCOMPARE(desk.written, interfacePresenceQuery());
         QVERIFY(desk.dtr && !desk.rts);
@@ -180,6 +166,12 @@ private slots:
         QCOMPARE(rig.port(9).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
         QVERIFY(rig.messages[0].second.text.startsWith("COM-11 belegt oder kein Interface"));
+        for (const int n : {2, 7, 10, 16}) {
+            QVERIFY(rig.opener.portOk(n));
+            QCOMPARE(rig.port(n).openAttempts, 0);
+        }
+        QCOMPARE(rig.opener.portRetriesLeft(), 5);
+        QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
     }
 
     void messageSaysWhyThePortWouldNotOpen_data()
@@ -226,7 +218,6 @@ private slots:
         QTest::newRow("empty") << "" << 3 << "3";
         QTest::newRow("0") << "0" << 3 << "3";
         QTest::newRow("61") << "61" << 3 << "3";
-        QTest::newRow("garbage") << "x" << 3 << "3";
         QTest::newRow("1") << "1" << 1 << "1";
         QTest::newRow("60") << "60" << 60 << "60";
         QTest::newRow("leading digits") << "7s" << 7 << "7s";

@@ -35,13 +35,6 @@ public:
 
 const QString kIni = QStringLiteral(".config/varnox/varnox.ini");
 
-// The stored choice in one line, to be compared at once.
-QString savedChoice()
-{
-    const LanguageSettings saved = LanguageSettings::read();
-    return QStringLiteral("%1 %2 %3").arg(saved.langId).arg(saved.langName, saved.showDialog ? "shown" : "hidden");
-}
-
 }  // namespace
 
 class TestLanguageChoice : public QObject {
@@ -50,95 +43,73 @@ class TestLanguageChoice : public QObject {
 private slots:
     void init() { setCurrentLanguage(kGerman); }
 
-    void unsupportedStoredLanguageYieldsGermanAndIsSavedBack()
+    // The settings file as it is, the call (at start or from the menu) and
+    // the operator's answer; then whether the dialog came, what it offered,
+    // the language in use and the settings stored ("unchanged": not written).
+    void choice_data()
     {
-        test::TempHome home;
-        home.writeFile(kIni, "[MultiLang]\nLangId=2060\nLangName=Franz\xc3\xb6sisch (Belgien)\nShowDialog=false\n");
-        ScriptedPrompt prompt;
-        QVERIFY(!chooseLanguage(true, prompt));
-        QCOMPARE(prompt.asked, 0);
-        QCOMPARE(currentLanguage(), kGerman);
-        QCOMPARE(GetText(11, "Abbrechen"), QString("Abbrechen"));
-        QCOMPARE(savedChoice(), QString("1031 Deutsch (Deutschland) hidden"));
+        QTest::addColumn<QByteArray>("ini");  // "folder": a folder where the file belongs
+        QTest::addColumn<bool>("atStartup");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("choose");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("preselected");  // 0: not asked
+        QTest::addColumn<bool>("offeredShowAtStart");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("unsupported language, no dialog")
+            << QByteArray("LangId=2060\nLangName=Franz\xc3\xb6sisch (Belgien)\nShowDialog=false\n") << true << kGerman << 0
+            << true << 0 << false << kGerman << "1031 Deutsch (Deutschland) hidden";
+        QTest::newRow("no dialog, stored language") << QByteArray("LangId=1036\nShowDialog=false\n") << true << kGerman
+                                                    << 0 << true << 0 << false << kFrench << "unchanged";
+        QTest::newRow("no file") << QByteArray() << true << kGerman << kEnglish << true << kGerman << true << kEnglish
+                                 << "1033 Englisch (USA) hidden";
+        QTest::newRow("closed without OK") << QByteArray("LangId=1033\nShowDialog=true\n") << true << kGerman << kFrench
+                                           << false << kEnglish << true << kEnglish << "1033 Englisch (USA) shown";
+        QTest::newRow("from the menu: the language in use") << QByteArray("LangId=1036\nShowDialog=false\n") << false
+                                                           << kEnglish << 0 << false << kEnglish << false << kEnglish
+                                                           << "1033 Englisch (USA) hidden";
+        QTest::newRow("unreadable settings mean defaults") << QByteArray("folder") << true << kGerman << kFrench << true
+                                                           << kGerman << true << kFrench << "unchanged";
     }
 
-    void hiddenDialogStillAppliesTheStoredLanguage()
+    void choice()
     {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, atStartup);
+        QFETCH(int, before);
+        QFETCH(int, choose);
+        QFETCH(bool, confirm);
+        QFETCH(int, preselected);
+        QFETCH(QString, saved);
         test::TempHome home;
-        home.writeFile(kIni, "[MultiLang]\nLangId=1036\nShowDialog=false\n");
-        const QByteArray before = home.readFile(kIni);
+        if (ini == "folder")
+            QVERIFY(QDir().mkpath(home.file(kIni)));
+        else if (!ini.isEmpty())
+            home.writeFile(kIni, "[MultiLang]\n" + ini);
+        const QByteArray file = home.readFile(kIni);
+        setCurrentLanguage(before);
         ScriptedPrompt prompt;
-        QSignalSpy changes(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged);
-        QVERIFY(!chooseLanguage(true, prompt));
-        QCOMPARE(prompt.asked, 0);
-        QCOMPARE(currentLanguage(), kFrench);
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(GetText(11, "Abbrechen"), QString("Annuler"));
-        QCOMPARE(home.readFile(kIni), before);
-    }
-
-    void missingFileShowsTheDialogAndSavesTheChoice()
-    {
-        test::TempHome home;
-        ScriptedPrompt prompt;
-        prompt.choose = kEnglish;
+        prompt.choose = choose;
+        prompt.confirm = confirm;
         prompt.showAtStart = false;
-        QVERIFY(chooseLanguage(true, prompt));
-        QCOMPARE(prompt.shown.selectedLanguage, kGerman);
-        QVERIFY(prompt.shown.showAtStart);
-        QList<int> offered;
-        for (const LanguageOffer& offer : prompt.shown.offers)
-            offered << offer.languageId;
-        QCOMPARE(offered, QList<int>({kGerman, kEnglish, kFrench}));
-        QCOMPARE(currentLanguage(), kEnglish);
-        QCOMPARE(savedChoice(), QString("1033 Englisch (USA) hidden"));
-    }
-
-    void closingWithoutOkKeepsLanguageAndSetting()
-    {
-        test::TempHome home;
-        home.writeFile(kIni, "[MultiLang]\nLangId=1033\nShowDialog=true\n");
-        ScriptedPrompt prompt;
-        prompt.confirm = false;
-        prompt.choose = kFrench;
-        prompt.showAtStart = false;
-        QVERIFY(chooseLanguage(true, prompt));
-        QCOMPARE(prompt.shown.selectedLanguage, kEnglish);
-        QCOMPARE(currentLanguage(), kEnglish);
-        QCOMPARE(savedChoice(), QString("1033 Englisch (USA) shown"));
-    }
-
-    void laterCallShowsTheDialogWithoutReapplyingTheStoredLanguage()
-    {
-        test::TempHome home;
-        home.writeFile(kIni, "[MultiLang]\nLangId=1036\nShowDialog=false\n");
-        setCurrentLanguage(kEnglish);
-        ScriptedPrompt prompt;
-        prompt.confirm = false;
-        QVERIFY(chooseLanguage(false, prompt));
-        QCOMPARE(prompt.asked, 1);
-        QCOMPARE(prompt.shown.selectedLanguage, kEnglish);
-        QVERIFY(!prompt.shown.showAtStart);
-        QCOMPARE(LanguageSettings::read().langId, 1033);
-    }
-
-    void unreadableSettingsMeanDefaults()
-    {
-        test::TempHome home;
-        QVERIFY(QDir().mkpath(home.file(kIni)));  // a folder where the file belongs
-        ScriptedPrompt prompt;
-        prompt.choose = kFrench;
-        QVERIFY(chooseLanguage(true, prompt));
-        QCOMPARE(prompt.shown.selectedLanguage, kGerman);
-        QVERIFY(prompt.shown.showAtStart);
-        QCOMPARE(currentLanguage(), kFrench);
-        QVERIFY(!LanguageSettings::write({kFrench, LanguageName(kFrench), true}));
-
-        test::TempHome garbled;
-        garbled.writeFile(kIni, "[MultiLang]\nLangId=abc\nShowDialog=\n");
-        const LanguageSettings read = LanguageSettings::read();
-        QCOMPARE(read.langId, 1031);
-        QVERIFY(read.showDialog);
+        QCOMPARE(chooseLanguage(atStartup, prompt), preselected != 0);
+        QCOMPARE(prompt.asked, int(preselected != 0));
+        if (preselected) {
+            QCOMPARE(prompt.shown.selectedLanguage, preselected);
+            QTEST(prompt.shown.showAtStart, "offeredShowAtStart");
+            QCOMPARE(prompt.shown.offers.size(), 3);
+        }
+        QTEST(currentLanguage(), "language");
+        QCOMPARE(GetText(11, "Abbrechen") == QStringLiteral("Abbrechen"), currentLanguage() == kGerman);
+        if (saved == QLatin1String("unchanged")) {
+            QCOMPARE(home.readFile(kIni), file);
+            QCOMPARE(LanguageSettings::write({kFrench, LanguageName(kFrench), true}), ini != "folder");
+        } else {
+            const LanguageSettings stored = LanguageSettings::read();
+            QCOMPARE(QStringLiteral("%1 %2 %3").arg(stored.langId).arg(stored.langName, stored.showDialog ? "shown" : "hidden"),
+                     saved);
+        }
     }
 
     void onlyTheThreeCatalogueLanguagesCanBeChosen()
@@ -151,6 +122,11 @@ private slots:
         QCOMPARE(changes.count(), 2);
         QCOMPARE(LanguageName(1045), QString("Invalid Language Index"));
         QCOMPARE(NativeLanguageName(0), QString());
+
+        test::TempHome garbled;
+        garbled.writeFile(kIni, "[MultiLang]\nLangId=abc\nShowDialog=\n");
+        QCOMPARE(LanguageSettings::read().langId, 1031);
+        QVERIFY(LanguageSettings::read().showDialog);
     }
 };
 
