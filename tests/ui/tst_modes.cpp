@@ -126,14 +126,11 @@ private slots:
             w.toolbarButton(key)->trigger();
             QCOMPARE(w.pages().currentIndex(), page);
         }
-        w.menuItem("Willkommen")->trigger();
-        QCOMPARE(w.pages().currentIndex(), 0);
-        w.menuItem("Zuordnung_der_Leser")->trigger();
-        QCOMPARE(w.pages().currentIndex(), 5);
-        w.menuItem("Kommunikation")->trigger();
-        QCOMPARE(w.pages().currentIndex(), 7);
-        w.menuItem("Monitor_anzeigen")->trigger();
-        QCOMPARE(w.pages().currentIndex(), 9);
+        for (const auto& [item, page] :
+             {std::pair{"Willkommen", 0}, {"Zuordnung_der_Leser", 5}, {"Kommunikation", 7}, {"Monitor_anzeigen", 9}}) {
+            w.menuItem(item)->trigger();
+            QCOMPARE(w.pages().currentIndex(), page);
+        }
     }
 };
 

@@ -1,3 +1,5 @@
+// Telegrams: what the program sends, and how reception sorts what arrives
+// into the slots of its line, the protocol list and the evaluation.
 #include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "core/bus/BusPorts.h"
@@ -29,6 +31,16 @@ struct Bench {
         for (const char ch : bytes)
             reception.receive(line, ch);
     }
+
+    // The command answer, bus event and key request of `line`; "-" for a slot
+    // that holds nothing new.
+    QString slotsOf(int line)
+    {
+        QStringList out;
+        for (const TelegramSlot* s : {&reception.commandAnswer(line), &reception.busEvent(line), &reception.keyRequest(line)})
+            out << (s->ready ? s->text : QStringLiteral("-"));
+        return out.join(QLatin1Char('|'));
+    }
 };
 
 }  // namespace
@@ -37,122 +49,106 @@ class TestReception : public QObject {
     Q_OBJECT
 
 private slots:
-    void keyRequestGoesToItsSlotTheListAndTheEvaluation()
+    void payloads_data()
+    {
+        QTest::addColumn<QString>("payload");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("highest serial") << telegram::systemTest(999999) << "5F423F80";
+        QTest::newRow("serial 1, page 0") << telegram::select(0, 1) << "81000001";
+        QTest::newRow("address 500 selects page 1") << telegram::select(500, 1234) << "811004D2";
+        QTest::newRow("address 500 writes at F4") << telegram::write(500, 0x01, 0x02) << "82F40102";
+        QTest::newRow("bytes C6 FF at 0") << telegram::write(0, 0xC6, 0xFF) << "8200C6FF";
+        QTest::newRow("last address of the EEPROM") << telegram::select(2047, 42) << "8170002A";
+        QTest::newRow("read back at 2044") << telegram::readBack(2044) << "84FC";
+        QTest::newRow("grant reply to AS 10") << telegram::grantReply(10) << "A10A";
+        QTest::newRow("door opener AS 63") << telegram::doorOpener(63) << "113F";
+        QTest::newRow("control function 200") << telegram::controlFunction(4711, 200) << "601267C8";
+        QTest::newRow("control function 1") << telegram::controlFunction(1, 1) << "60000101";
+        QTest::newRow("search") << telegram::search() << "580B";
+        QTest::newRow("EEPROM access") << telegram::eepromAccess() << "8800";
+        QTest::newRow("end") << telegram::end() << "5100";
+        QTest::newRow("right(2) keeps the last digits") << hexRight(0xABC, 2) << "BC";
+    }
+
+    // The interface's own query and set-up command are checked at the
+    // simulator's end of the line; a bus telegram is framed here.
+    void payloads()
+    {
+        QFETCH(QString, payload);
+        QTEST(payload, "expected");
+        QVERIFY(isTelegramText(payload));
+        QCOMPARE(frameBusTelegram(payload), "\x01 " + payload.toLatin1() + "\x04");
+    }
+
+    // Bytes of line 3 as they arrive; then the slots and the protocol list.
+    void sorting_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("filed");  // command answer|bus event|key request
+        QTest::addColumn<QStringList>("listed");
+        const QByteArray full(TelegramAssembler::kCap, '1');
+        QTest::newRow("command answer") << QByteArray("\x01#\x04") << "#|-|-" << QStringList();
+        QTest::newRow("key request") << QByteArray("\x01%11223344\x04") << "-|-|%11223344"
+                                     << QStringList{"12:00:05 Q03: %11223344"};
+        QTest::newRow("other key request") << QByteArray("\x01'0A0B0C0D\x04") << "-|-|'0A0B0C0D"
+                                           << QStringList{"12:00:05 Q03: '0A0B0C0D"};
+        QTest::newRow("short key request: no line") << QByteArray("\x01%1234\x04") << "-|-|%1234" << QStringList();
+        QTest::newRow("short bus event: no line") << QByteArray("\x01$8801\x04") << "-|$8801|-" << QStringList();
+        QTest::newRow("reader events") << QByteArray("\x01$A00A5566\x04\x01&A00B7788\x04\x01,12345678\x04")
+                                       << "-|,12345678|-"
+                                       << QStringList{"12:00:05 A03: $A00A5566", "12:00:05 A03: &A00B7788"};
+        QTest::newRow("empty telegram") << QByteArray("\x01\x04\x04") << "-|-|-" << QStringList();
+        // Lower-case digits, bytes above "F" and control characters vanish;
+        // the telegram arrives shorter and so misses the list.
+        QTest::newRow("stray bytes") << QByteArray("\x01%1122a\x00\x7F\xFF\x02" "344\x04", 15) << "-|-|%1122344"
+                                     << QStringList();
+        QTest::newRow("lost SOH") << QByteArray("#\x04") << "#|-|-" << QStringList();
+        QTest::newRow("lost EOT: the SOH drops the torn part")
+            << QByteArray("\x01%1122\x01%55667788\x04") << "-|-|%55667788" << QStringList{"12:00:05 Q03: %55667788"};
+        QTest::newRow("an EOT too many: two telegrams") << QByteArray("\x01$A0\x04" "0A5566\x04") << "0A5566|$A0|-"
+                                                        << QStringList();
+        QTest::newRow("as long as the cap") << "\x01" + full + "\x04" << QString::fromLatin1(full) + "|-|-" << QStringList();
+        QTest::newRow("past the cap: its tail is no telegram") << "\x01" + full + "2#\x04" << "-|-|-" << QStringList();
+        QTest::newRow("endless noise, then a telegram") << QByteArray(100000, '5') + "\x01#\x04" << "#|-|-"
+                                                        << QStringList();
+    }
+
+    void sorting()
+    {
+        QFETCH(QByteArray, bytes);
+        Bench b;
+        b.feed(3, bytes);
+        QTEST(b.slotsOf(3), "filed");
+        QTEST(b.list.lines(), "listed");
+        QVERIFY(b.reception.lineSlots(3).rx.buffer().size() <= TelegramAssembler::kCap);
+        QCOMPARE(b.slotsOf(2), QString("-|-|-"));
+    }
+
+    // A key request starts the evaluation unless it runs already; lines
+    // fed byte by byte in turn do not mix; numbers outside the lines are ignored.
+    void keyRequestsStartTheEvaluationAndLinesDoNotMix()
     {
         Bench b;
         b.evaluation.step = 4;
-        b.feed(3, "\x01%11223344\x04");
-        QVERIFY(b.reception.keyRequest(3).ready);
-        QCOMPARE(b.reception.keyRequest(3).text, QString("%11223344"));
-        QCOMPARE(b.list.lines(), QStringList{"12:00:05 Q03: %11223344"});
-        QCOMPARE(b.starts, QList<int>{1});
-        QCOMPARE(b.evaluation.step, 0);
-        QVERIFY(!b.reception.keyRequest(2).ready);
-        QVERIFY(!b.reception.commandAnswer(3).ready);
-
-        b.feed(12, "\x01'0A0B0C0D\x04");
-        QCOMPARE(b.list.at(1), QString("12:00:05 Q12: '0A0B0C0D"));
-    }
-
-    void eachTypeFindsItsSlot()
-    {
-        Bench b;
-        b.feed(1, "\x01#\x04");
-        QCOMPARE(b.reception.commandAnswer(1).text, QString("#"));
-        QVERIFY(b.reception.commandAnswer(1).ready);
-
-        b.feed(1, "\x01$8801\x04");  // five characters: slot, but no list line
-        QCOMPARE(b.reception.busEvent(1).text, QString("$8801"));
-        QVERIFY(b.list.lines().isEmpty());
-
-        b.feed(1, "\x01$A00A5566\x04\x01&A00B7788\x04\x01,12345678\x04");
-        QCOMPARE(b.reception.busEvent(1).text, QString(",12345678"));
-        QCOMPARE(b.list.lines(), (QStringList{"12:00:05 A01: $A00A5566", "12:00:05 A01: &A00B7788"}));
-
-        b.feed(1, "\x01%1234\x04");  // short key-request telegram: slot and evaluation, no line
-        QCOMPARE(b.reception.keyRequest(1).text, QString("%1234"));
-        QCOMPARE(b.list.count(), 2);
-        QCOMPARE(b.starts.size(), 1);
-        QVERIFY(b.reception.commandAnswer(1).text == QString("#"));
-    }
-
-    void runningEvaluationIsNotRestarted()
-    {
-        Bench b;
-        b.evaluation.running = true;
-        b.evaluation.step = 3;
-        b.feed(2, "\x01%11223344\x04");
-        QVERIFY(b.reception.keyRequest(2).ready);
-        QCOMPARE(b.list.count(), 1);
-        QVERIFY(b.starts.isEmpty());
-        QCOMPARE(b.evaluation.step, 3);
-    }
-
-    void emptyTelegramChangesNothing()
-    {
-        Bench b;
-        b.feed(5, "\x01#\x04");
-        b.reception.commandAnswer(5).ready = false;
-        b.feed(5, "\x01\x04\x04");
-        QVERIFY(!b.reception.commandAnswer(5).ready);
-        QCOMPARE(b.reception.commandAnswer(5).text, QString("#"));
-    }
-
-    void strayBytesAreDropped()
-    {
-        Bench b;
-        // Lower-case digits, bytes above "F" and control characters vanish; the
-        // telegram arrives shorter and so misses the list.
-        b.feed(4, QByteArray("\x01%1122a\x00\x7F\xFF\x02" "344\x04", 15));
-        QCOMPARE(b.reception.keyRequest(4).text, QString("%1122344"));
-        QVERIFY(b.list.lines().isEmpty());
-    }
-
-    void lostFramingCharacters()
-    {
-        Bench b;
-        b.feed(6, "#\x04");  // no SOH: still a telegram
-        QCOMPARE(b.reception.commandAnswer(6).text, QString("#"));
-        b.feed(6, "\x01%1122\x01%55667788\x04");  // lost EOT: the SOH discards the torn part
-        QCOMPARE(b.reception.keyRequest(6).text, QString("%55667788"));
-        b.feed(6, "\x01$A0\x04" "0A5566\x04");  // an EOT too many: two telegrams
-        QCOMPARE(b.reception.busEvent(6).text, QString("$A0"));
-        QCOMPARE(b.reception.commandAnswer(6).text, QString("0A5566"));
-        QCOMPARE(b.list.lines(), QStringList{"12:00:05 Q06: %55667788"});
-    }
-
-    void linesDoNotMix()
-    {
-        Bench b;
         const QByteArray one = "\x01%11111111\x04";
         const QByteArray two = "\x01$A0022222\x04";
         for (int i = 0; i < one.size(); ++i) {
             b.reception.receive(1, one[i]);
             b.reception.receive(2, two[i]);
         }
-        QCOMPARE(b.reception.keyRequest(1).text, QString("%11111111"));
-        QCOMPARE(b.reception.busEvent(2).text, QString("$A0022222"));
-        QVERIFY(!b.reception.busEvent(1).ready);
-        b.feed(-1, "\x01#\x04");  // numbers outside the lines are ignored
+        QCOMPARE(b.slotsOf(1), QString("-|-|%11111111"));
+        QCOMPARE(b.slotsOf(2), QString("-|$A0022222|-"));
+        QCOMPARE(b.starts, QList<int>{1});
+        QCOMPARE(b.evaluation.step, 0);
+
+        b.evaluation.running = true;
+        b.evaluation.step = 3;
+        b.feed(2, "\x01%11223344\x04");
+        QVERIFY(b.reception.keyRequest(2).ready);
+        QCOMPARE(b.starts.size(), 1);
+        QCOMPARE(b.evaluation.step, 3);
+        b.feed(-1, "\x01#\x04");
         b.feed(99, "\x01#\x04");
-    }
-
-    void endlessTextIsCappedAndItsTailNeverPassesForATelegram()
-    {
-        Bench b;
-        const QByteArray full(TelegramAssembler::kCap, '1');
-        b.feed(7, "\x01" + full + "\x04");
-        QCOMPARE(b.reception.commandAnswer(7).text, QString::fromLatin1(full));
-
-        b.reception.commandAnswer(7).clear();
-        b.feed(7, "\x01" + full + "2#\x04");  // 66 characters
-        QVERIFY(!b.reception.commandAnswer(7).ready);
-        QCOMPARE(b.reception.lineSlots(7).rx.buffer().size(), 0);
-
-        b.feed(7, QByteArray(100000, '5'));  // noise without end stays bounded
-        QCOMPARE(b.reception.lineSlots(7).rx.buffer().size(), 0);
-        b.feed(7, "\x01#\x04");
-        QCOMPARE(b.reception.commandAnswer(7).text, QString("#"));
     }
 
     void sendTelegramWritesOpenPortsAndAlwaysRecords()

@@ -67,7 +67,12 @@ bool check(test::ScriptedOperator& op)
 
 const QString kWorkCopy = QStringLiteral("~hlvAnlage.tmp");
 
+// Writes a project file that is to be refused.
+using Damage = std::function<void(const QString& path)>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Damage)
 
 class TestCheckAndUpgrade : public QObject {
     Q_OBJECT
@@ -136,102 +141,97 @@ private slots:
         }
     }
 
+    // Each file is refused with its messages and stays as it was.
     void refusedFiles_data()
     {
-        QTest::addColumn<QString>("sql");  // run on a project of version 3, or on an empty file when it starts with '-'
-
-        QTest::addColumn<QByteArray>("raw");  // the file's bytes when there is no sql
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<Damage>("make");
+        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QString>("title");
+        const auto version3With = [](const char* sql) -> Damage {
+            return [sql](const QString& path) {
+                test::writeProject(path, Layout::Version3);
+                test::execSql(path, sql);
+            };
+        };
+        const auto bytes = [](const QByteArray& content) -> Damage {
+            return [content](const QString& path) { writeBytes(path, content); };
+        };
+        // A sound file of some size, cut in half or with a run of pages overwritten.
+        const auto damaged = [](bool truncate) -> Damage {
+            return [truncate](const QString& path) {
+                test::writeProject(path, Layout::Version8);
+                test::fillProject(path, {1, 10, 400, 20, 5, 50});
+                QByteArray content = test::fileBytes(path);
+                QVERIFY(content.size() > 40000);
+                if (truncate)
+                    content.truncate(content.size() / 2);
+                else
+                    content.replace(content.size() - 6000, 3000, QByteArray(3000, '\x5a'));
+                writeBytes(path, content);
+            };
+        };
         const QString wrongVersion = "Die Projektdatei ANLAGE.MDB besitzt eine falsche Versionsnummer.\r\n"
                                      "Sie kann nicht vom Programm geöffnet werden!";
         const QString noProject = "Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
                                   "Entweder ist sie keine Projektdatei oder sie ist defekt.";
-        QTest::newRow("version 2") << "UPDATE Einstellungen SET Versionsnummer = 2 WHERE Bezeichnung = 'Version'"
-                                   << QByteArray() << wrongVersion << "Fehler";
-        QTest::newRow("version 9") << "UPDATE Einstellungen SET Versionsnummer = 9 WHERE Bezeichnung = 'Version'"
-                                   << QByteArray() << wrongVersion << "Fehler";
-        QTest::newRow("version empty") << "UPDATE Einstellungen SET Versionsnummer = NULL WHERE Bezeichnung = 'Version'"
-                                       << QByteArray() << wrongVersion << "Fehler";
-        QTest::newRow("zero bytes") << QString() << QByteArray() << noProject << "Fehler";
-        QTest::newRow("random bytes") << QString() << QByteArray::fromHex("8a31ff0042d5").repeated(700) << noProject
+        QTest::newRow("version 2") << version3With("UPDATE Einstellungen SET Versionsnummer = 2 WHERE Bezeichnung = 'Version'")
+                                   << QStringList{wrongVersion} << "Fehler";
+        QTest::newRow("version 9") << version3With("UPDATE Einstellungen SET Versionsnummer = 9 WHERE Bezeichnung = 'Version'")
+                                   << QStringList{wrongVersion} << "Fehler";
+        QTest::newRow("version empty")
+            << version3With("UPDATE Einstellungen SET Versionsnummer = NULL WHERE Bezeichnung = 'Version'")
+            << QStringList{wrongVersion} << "Fehler";
+        QTest::newRow("zero bytes") << bytes(QByteArray()) << QStringList{noProject} << "Fehler";
+        QTest::newRow("random bytes") << bytes(QByteArray::fromHex("8a31ff0042d5").repeated(700)) << QStringList{noProject}
                                       << "Fehler";
-        QTest::newRow("text") << QString() << QByteArray("Projekt Anlage\r\n") << noProject << "Fehler";
+        QTest::newRow("text") << bytes("Projekt Anlage\r\n") << QStringList{noProject} << "Fehler";
+        QTest::newRow("truncated") << damaged(true) << QStringList{noProject} << "Fehler";
+        QTest::newRow("page overwritten") << damaged(false) << QStringList{noProject} << "Fehler";
         QTest::newRow("other program")
-            << "-- other\nCREATE TABLE Kunden (Name, Ort); CREATE TABLE Rechnungen (Nr, Betrag); "
-               "INSERT INTO Kunden VALUES ('Tür', 'Süd')"
-            << QByteArray()
-            << "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
-               "Sie kann nicht vom Programm geöffnet werden!"
+            << Damage([](const QString& path) {
+                   test::execSql(path, "CREATE TABLE Kunden (Name, Ort); CREATE TABLE Rechnungen (Nr, Betrag); "
+                                       "INSERT INTO Kunden VALUES ('Tür', 'Süd')");
+               })
+            << QStringList{"Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
+                           "Sie kann nicht vom Programm geöffnet werden!"}
             << "Fehler";
         QTest::newRow("nine tables of another program")
-            << "ALTER TABLE Zutrittsprofile RENAME TO Kunden; DROP TABLE Einstellungen; CREATE TABLE Rechnungen (x)"
-            << QByteArray() << noProject << "Fehler";
+            << version3With("ALTER TABLE Zutrittsprofile RENAME TO Kunden; DROP TABLE Einstellungen; "
+                            "CREATE TABLE Rechnungen (x)")
+            << QStringList{noProject} << "Fehler";
+        QTest::newRow("oldest layout with short time zones")
+            << Damage([](const QString& path) {
+                   test::writeProject(path, Layout::Oldest);
+                   test::execSql(path, "ALTER TABLE Zeitzonen DROP COLUMN SoEzeit4");
+               })
+            << QStringList{"Die Tabelle Zeitzonen hat nicht die geforderte Anzahl von Feldern.\r\n"
+                           "Das Programm kann die Projektdatei nicht öffnen!"}
+            << "Fehler in der Datei";
+        QTest::newRow("upgrade fails")
+            << Damage([](const QString& path) {
+                   test::writeProject(path, Layout::Version4);
+                   test::execSql(path, "INSERT INTO HLV_BUS VALUES (12, 0)");
+               })
+            << QStringList{noProject, "Die Projektdatei ANLAGE.MDB konnte nicht geöffnet werden.\r\n"
+                                      "Sie wurde mit einer älteren SW-Version erstellt.\r\n"
+                                      "Um mit ihr arbeiten zu können, muß sie aktualisiert werden.\r\n"
+                                      "Die Aktualisierung ist jedoch fehlgeschlagen!"}
+            << "Fehler";
     }
 
     void refusedFiles()
     {
-        QFETCH(QString, sql);
-        QFETCH(QByteArray, raw);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
+        QFETCH(Damage, make);
+        QFETCH(QStringList, texts);
         test::TempHome home;
-        if (sql.isEmpty()) {
-            writeBytes(projectFile("Anlage.mdb"), raw);
-        } else if (sql.startsWith(QLatin1Char('-'))) {
-            test::execSql(projectFile("Anlage.mdb"), sql);
-        } else {
-            test::writeProject(projectFile("Anlage.mdb"), Layout::Version3);
-            test::execSql(projectFile("Anlage.mdb"), sql);
-        }
+        make(projectFile("Anlage.mdb"));
         const QByteArray original = test::fileBytes(projectFile("Anlage.mdb"));
         test::ScriptedOperator op;
         QVERIFY(!check(op));
-        QCOMPARE(op.texts(), QStringList {text});
-        QCOMPARE(op.asked().first().message.title, title);
+        QCOMPARE(op.texts(), texts);
+        QTEST(op.asked().first().message.title, "title");
         QCOMPARE(op.asked().first().message.icon, MessageIcon::Critical);
         QCOMPARE(test::fileBytes(projectFile("Anlage.mdb")), original);
-    }
-
-    void oldestLayoutWithShortTimeZones()
-    {
-        test::TempHome home;
-        test::writeProject(projectFile("Anlage.mdb"), Layout::Oldest);
-        test::execSql(projectFile("Anlage.mdb"), "ALTER TABLE Zeitzonen DROP COLUMN SoEzeit4");
-        test::ScriptedOperator op;
-        QVERIFY(!check(op));
-        QCOMPARE(op.texts(),
-                 QStringList {"Die Tabelle Zeitzonen hat nicht die geforderte Anzahl von Feldern.\r\n"
-                              "Das Programm kann die Projektdatei nicht öffnen!"});
-        QCOMPARE(op.asked().first().message.title, QString("Fehler in der Datei"));
-    }
-
-    void damagedDatabases_data()
-    {
-        QTest::addColumn<bool>("truncate");
-        QTest::newRow("truncated") << true;
-        QTest::newRow("page overwritten") << false;
-    }
-
-    void damagedDatabases()
-    {
-        QFETCH(bool, truncate);
-        test::TempHome home;
-        const QString path = projectFile("Anlage.mdb");
-        test::writeProject(path, Layout::Version8);
-        test::fillProject(path, {1, 10, 400, 20, 5, 50});
-        QByteArray content = test::fileBytes(path);
-        QVERIFY(content.size() > 40000);
-        if (truncate)
-            content.truncate(content.size() / 2);
-        else
-            content.replace(content.size() - 6000, 3000, QByteArray(3000, '\x5a'));
-        writeBytes(path, content);
-        test::ScriptedOperator op;
-        QVERIFY(!check(op));
-        QCOMPARE(op.texts(),
-                 QStringList {"Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
-                              "Entweder ist sie keine Projektdatei oder sie ist defekt."});
     }
 
     void acceptedUnchanged_data()
@@ -262,24 +262,6 @@ private slots:
         QVERIFY(!IsModified(kWorkCopy));
     }
 
-    void failedUpgradeGivesBothMessages()
-    {
-        test::TempHome home;
-        test::writeProject(projectFile("Anlage.mdb"), Layout::Version4);
-        test::execSql(projectFile("Anlage.mdb"), "INSERT INTO HLV_BUS VALUES (12, 0)");
-        const QByteArray original = test::fileBytes(projectFile("Anlage.mdb"));
-        test::ScriptedOperator op;
-        QVERIFY(!check(op));
-        QCOMPARE(op.texts(),
-                 QStringList({"Das Programm kann die Datei ANLAGE.MDB nicht öffnen!\r\n"
-                              "Entweder ist sie keine Projektdatei oder sie ist defekt.",
-                              "Die Projektdatei ANLAGE.MDB konnte nicht geöffnet werden.\r\n"
-                              "Sie wurde mit einer älteren SW-Version erstellt.\r\n"
-                              "Um mit ihr arbeiten zu können, muß sie aktualisiert werden.\r\n"
-                              "Die Aktualisierung ist jedoch fehlgeschlagen!"}));
-        QCOMPARE(test::fileBytes(projectFile("Anlage.mdb")), original);
-    }
-
     void resizeKeepsColumnsRowsIndexesAndCase()
     {
         test::TempHome home;
@@ -304,6 +286,40 @@ private slots:
         db.sql().exec("INSERT INTO T (a, \"b,c\") VALUES (3, 'acht8888')");
         QCOMPARE(column(db, "SELECT d FROM T WHERE a = 3"), QStringList {"x, y"});
         QVERIFY_THROWS_EXCEPTION(std::exception, ResizeTextField(db, "T", "e", 8));
+    }
+
+    // The template is written once, from the schema; its always-zone opens
+    // every day from 00:00 to 24:00 and has no other period.
+    void templateIsWrittenOnceWithTheAlwaysZone()
+    {
+        test::TempHome home;
+        QVERIFY(ensureProjectTemplate());
+        Database db(ProgramFolder::templateFile(), Database::Access::ReadOnly);
+        QCOMPARE(column(db, "SELECT count(*) FROM Zeitzonen WHERE Tname = 'IMMER' AND MoSzeit1 = '00:00:00' AND "
+                            "SoEzeit1 = '00:00:00' AND SoSzeit4 = '11:11:11'"),
+                 QStringList{"1"});
+        home.writeFile("default.$$$", "mine");
+        QVERIFY(ensureProjectTemplate());
+        QCOMPARE(home.readFile("default.$$$"), QByteArray("mine"));
+        QVERIFY(!writeProjectTemplate(home.file("default.$$$")));
+    }
+
+    void databaseErrorsAreClassified()
+    {
+        test::TempHome home;
+        QVERIFY(writeProjectTemplate(home.file("p.mdb")));
+        Database db(home.file("p.mdb"));
+        try {
+            db.sql().exec("SELECT x FROM nowhere");
+            QFAIL("bad statement accepted");
+        } catch (const std::exception& e) {
+            const DbError error = toDbError(e);
+            QCOMPARE(error.kind, DbErrorKind::Other);
+            const Message m = databaseErrorMessage(error);
+            QCOMPARE(m.text, QString("Fehler 1:\r\nno such table: nowhere"));
+            QCOMPARE(m.title, QString("Datenbankfehler"));
+        }
+        QCOMPARE(toDbError(DbRefusal(DbErrorKind::StillReferenced)).kind, DbErrorKind::StillReferenced);
     }
 };
 

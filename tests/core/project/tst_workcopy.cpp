@@ -1,10 +1,12 @@
 #include "ProjectFiles.h"
+#include "ProjectFixture.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
 #include "core/project/Database.h"
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectPaths.h"
+#include "core/project/ReadersToTransfer.h"
 #include "core/project/WorkCopy.h"
 
 #include <QDir>
@@ -174,6 +176,21 @@ private slots:
         QCOMPARE(projectFileName(QStringLiteral("~hlvAlt.tmp")), QString("Alt.MDB"));
         QCOMPARE(projectFileName(QStringLiteral("~hlvNeu.tmp")), QString("Neu.mdb"));
         QCOMPARE(workCopyNameFor(QStringLiteral("Alt.MDB")), QString("~hlvAlt.tmp"));
+    }
+
+    // Readers marked for transfer in a work copy; none without a project,
+    // no answer for a copy that cannot be read.
+    void readersToTransferAreCounted()
+    {
+        test::ProjectFixture p;
+        p.addReader("A", "100", 1, -1, true, 0, true);
+        p.addReader("B", "101", 1, -1, true, 0, false);
+        p.addReader("C", "102", 1, -1, false, 0, true);
+        QCOMPARE(readersToTransfer(test::ProjectFixture::workCopyName()), std::optional<int>(2));
+        QCOMPARE(readersToTransfer(QString()), std::optional<int>(0));
+        QCOMPARE(readersToTransfer("~hlvfehlt.tmp"), std::optional<int>());
+        p.home().writeFile("projekte/~hlvkaputt.tmp", "no database at all");
+        QCOMPARE(readersToTransfer("~hlvkaputt.tmp"), std::optional<int>());
     }
 };
 

@@ -37,14 +37,6 @@ private slots:
         QCOMPARE(config.readValue("Ports", "COM1"), QString("/dev/ttyUSB0"));
     }
 
-    void newFileIsOwnerOnly()
-    {
-        test::TempHome home;
-        ConfigFile config(home.file("VARNOXCF.INI"));
-        QVERIFY(config.writeValue("Config", "Recording", "255"));
-        QCOMPARE(QFile::permissions(config.path()) & 0x0077, QFileDevice::Permissions());
-    }
-
     void everyValueSurvivesTheFile_data()
     {
         QTest::addColumn<QString>("value");
@@ -138,6 +130,33 @@ private slots:
         const ProtocolSwitches s = StartupRepair(config);
         QCOMPARE(int(s.recording), 0);
         QVERIFY(s.encrypt);
+    }
+
+    // Passwords of older releases: every code at every key position comes
+    // back, and a sum of 256 wraps to code 1 (minus 255, not 256).
+    void scrambleRoundTripOverEveryCode()
+    {
+        const QString key = programKeyText();
+        for (int offset = 0; offset < key.size(); ++offset) {
+            QString text(offset, QLatin1Char('x'));
+            for (int c = 1; c < 256; ++c)
+                text += fromAnsiCode(c);
+            const QString scrambled = Scramble(text, key);
+            QCOMPARE(scrambled.size(), text.size());
+            QCOMPARE(Unscramble(scrambled, key), text);
+        }
+        const QString wraps(1, fromAnsiCode(190));  // 'B' (66) + 190 = 256
+        QCOMPARE(ansiCode(Scramble(wraps, key)[0]), 1);
+        QCOMPARE(Unscramble(Scramble(wraps, key), key), wraps);
+    }
+
+    // What older files hold: 'a' (97) + 'B' (66) = 163; 'b' (98) + 'r' (114) = 212.
+    void scrambleKnownValues()
+    {
+        QCOMPARE(Scramble("ab", programKeyText()), QString(QChar(163)) + QChar(212));
+        QCOMPARE(ansiCode(QChar(0x20AC)), 0x80);  // the euro sign has its code-page code
+        QCOMPARE(ansiCode(QChar(0x3A9)), int('?'));  // not in the code page
+        QCOMPARE(Scramble(QString(), programKeyText()), QString());
     }
 };
 
