@@ -1,4 +1,5 @@
 // Prints how long opening, upgrading and saving a large project take.
+#include "LargeProject.h"
 #include "ProjectFiles.h"
 #include "core/project/CheckAndUpgrade.h"
 #include "core/project/ProjectSaver.h"
@@ -68,12 +69,12 @@ int main(int argc, char* argv[])
     qputenv("VARNOX_HOME", QFile::encodeName(home.path()));
     QDir().mkpath(ProgramFolder::projectsDir());
     const QString projects = ProgramFolder::projectsDir() + QLatin1Char('/');
-    const test::ProjectSize size;  // 960 readers, 20,000 keys, 500 profiles, 100 zones, 5,000 assignments
+    const bench::ProjectSize size;  // 960 readers, 20,000 keys, 500 profiles, 100 zones, 5,000 assignments
 
     writeProjectTemplate(projects + "Gross.mdb");
-    test::fillProject(projects + "Gross.mdb", size);
+    bench::fillProject(projects + "Gross.mdb", size);
     test::writeProject(projects + "Alt.mdb", test::Layout::Version3);
-    test::fillProject(projects + "Alt.mdb", size);
+    bench::fillProject(projects + "Alt.mdb", size);
     std::printf("project: %d readers, %d keys, %d profiles, %d time zones, %d assignments; %.1f MB\n",
                 size.busLines * size.readersPerLine, size.keys, size.profiles, size.timeZones, size.assignments,
                 QFileInfo(projects + "Gross.mdb").size() / 1048576.0);

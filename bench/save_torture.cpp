@@ -4,6 +4,7 @@
 //
 //   varnox-save-torture <runs> [small|full]    the check
 //   varnox-save-torture save <folder> <name>   one save (the process killed)
+#include "LargeProject.h"
 #include "ProjectFiles.h"
 #include "core/project/ProjectSaver.h"
 #include "core/project/ProjectTemplate.h"
@@ -74,13 +75,13 @@ int torture(const QString& self, int runs, bool full)
     QDir().mkpath(ProgramFolder::projectsDir());
     const QString projects = ProgramFolder::projectsDir() + QLatin1Char('/');
     Round r {self, home.path(), projects + "Anlage.mdb", home.filePath("pristine.mdb")};
-    test::ProjectSize size;
+    bench::ProjectSize size;
     if (!full)
         size = {3, 64, 3000, 100, 30, 600};
     writeProjectTemplate(r.pristine);
-    test::fillProject(r.pristine, {1, 8, 50, 5, 5, 10});
+    bench::fillProject(r.pristine, {1, 8, 50, 5, 5, 10});
     test::writeProject(projects + "~hlvAnlage.tmp", test::Layout::Version8);
-    test::fillProject(projects + "~hlvAnlage.tmp", size);
+    bench::fillProject(projects + "~hlvAnlage.tmp", size);
     const QByteArray oldState = test::projectDigest(r.pristine);
     const QByteArray newState = test::projectDigest(projects + "~hlvAnlage.tmp");
 

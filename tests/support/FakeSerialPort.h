@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/bus/SerialPort.h"
+#include "core/bus/Telegram.h"
 
 #include <QList>
 #include <functional>
+#include <memory>
 
 namespace varnox::test {
 
@@ -16,18 +18,40 @@ class FakeSerialPort final : public SerialPort {
 public:
     using SerialPort::SerialPort;
 
-    bool open() override;
+    bool open() override
+    {
+        ++openAttempts;
+        setFailure(refuseWith);
+        if (refuseWith != PortFailure::None)
+            return false;
+        m_open = true;
+        openedOn << portNumber();
+        return true;
+    }
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
     void setDtr(bool on) override { dtr = on; }
     void setRts(bool on) override { rts = on; }
-    void write(const QByteArray& bytes) override;
+    void write(const QByteArray& bytes) override
+    {
+        if (!m_open)
+            return;
+        written += bytes;
+        if (responder)
+            deliver(responder(bytes));
+    }
     QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(portNumber()); }
 
     // The other end sends.
     void inject(const QByteArray& bytes) { deliver(bytes); }
     // The device goes away while open.
-    void pullOut();
+    void pullOut()
+    {
+        if (m_open) {
+            m_open = false;
+            emit lost();
+        }
+    }
 
     PortFailure refuseWith = PortFailure::None;  // open() fails while set
     std::function<QByteArray(const QByteArray&)> responder;
@@ -43,7 +67,7 @@ private:
 
 class FakePortFactory final : public SerialPortFactory {
 public:
-    SerialPort* create(int line, QObject* parent) override;
+    SerialPort* create(int line, QObject* parent) override { return m_ports[line] = new FakeSerialPort(parent); }
     FakeSerialPort& port(int line) { return *m_ports.at(line); }
 
 private:
@@ -52,6 +76,15 @@ private:
 
 // A PC interface that answers the presence query with "#" from its
 // `from`-th query on (0: never).
-std::function<QByteArray(const QByteArray&)> interfaceAnsweringFrom(int from);
+inline std::function<QByteArray(const QByteArray&)> interfaceAnsweringFrom(int from)
+{
+    auto queries = std::make_shared<int>(0);
+    return [queries, from](const QByteArray& bytes) {
+        if (bytes != interfacePresenceQuery())
+            return QByteArray();
+        ++*queries;
+        return from > 0 && *queries >= from ? QByteArray("\x01#\x04") : QByteArray();
+    };
+}
 
 }  // namespace varnox::test

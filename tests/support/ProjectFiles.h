@@ -15,22 +15,11 @@ enum class Layout { Oldest, Second, Version3, Version4, Version5, Version6, Vers
 // last-write time is an hour back.
 void writeProject(const QString& path, Layout layout);
 
-// How many rows of each kind fillProject adds.
-struct ProjectSize {
-    int busLines = 15;
-    int readersPerLine = 64;
-    int keys = 20000;
-    int profiles = 500;
-    int timeZones = 100;
-    int assignments = 5000;
-};
-
-// Adds a large installation to a project of version 3 or later (the
-// columns every such layout has), in one transaction.
-void fillProject(const QString& path, const ProjectSize& size);
-
 // Runs statements on a project file, with the program's collation.
 void execSql(const QString& path, const QString& sql);
+
+// Adds `count` keys to a project file, so that it has some size.
+void addKeys(const QString& path, int count);
 
 // Adds the access profile `name` to the project at `path`: a change.
 void addProfile(const QString& path, const QString& name = QStringLiteral("Reinigung"));

@@ -2,12 +2,12 @@
 
 #include "FakeClock.h"
 #include "ProjectFiles.h"
-#include "RecordingHost.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
 #include "core/online/DailyProtocol.h"
 #include "core/project/ProjectContext.h"
 #include "core/project/ProjectCreator.h"
+#include "core/project/ProjectHost.h"
 #include "core/project/ProjectOpener.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/ProjectSaver.h"
@@ -18,6 +18,25 @@
 #include <QFile>
 
 namespace varnox::test {
+
+// A host that records what the project procedures asked of the windows, in
+// order, as short texts such as "fillMainWindow" or "showProjectDialog(1)".
+class RecordingHost final : public ProjectHost {
+public:
+    QStringList calls;
+
+    void showProjectDialog(bool newAllowed) override { calls << QStringLiteral("showProjectDialog(%1)").arg(int(newAllowed)); }
+    void showNewProjectDialog(bool atStart) override
+    {
+        calls << QStringLiteral("showNewProjectDialog(%1)").arg(int(atStart));
+    }
+    void hideLoginDialog() override { calls << QStringLiteral("hideLoginDialog"); }
+    void closeLoginDialog() override { calls << QStringLiteral("closeLoginDialog"); }
+    void fillMainWindow() override { calls << QStringLiteral("fillMainWindow"); }
+    void terminate() override { calls << QStringLiteral("terminate"); }
+    void startSupervision() override { calls << QStringLiteral("startSupervision"); }
+    void additionalSave(const QString& copy) override { calls << QStringLiteral("additionalSave(%1)").arg(copy); }
+};
 
 // Everything the procedures over project files work with, in a fresh program
 // folder: the session, a daily protocol that records, a scripted operator and

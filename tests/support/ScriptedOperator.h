@@ -4,11 +4,13 @@
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
+#include <QTest>
 
 namespace varnox::test {
 
-// Answers from a script and records every message it was given. A message
-// without a scripted answer fails the running test.
+// Answers from a script and records every message it was given. A question
+// without a scripted answer fails the running test; telling needs no script.
 class ScriptedOperator final : public Operator {
 public:
     struct Asked {
@@ -21,11 +23,27 @@ public:
         m_answers.enqueue(answer);
         return *this;
     }
-    Answer ask(const Message& message, Buttons buttons) override;
+
+    Answer ask(const Message& message, Buttons buttons) override
+    {
+        m_asked.append({message, buttons});
+        if (buttons == Buttons::Ok && m_answers.isEmpty())
+            return Answer::Ok;
+        if (m_answers.isEmpty()) {
+            QTest::qFail(qPrintable(QStringLiteral("unscripted question: ") + message.text), __FILE__, __LINE__);
+            return Answer::Cancel;
+        }
+        return m_answers.dequeue();
+    }
 
     const QList<Asked>& asked() const { return m_asked; }
-    QStringList texts() const;
-    int pendingAnswers() const { return int(m_answers.size()); }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Asked& a : m_asked)
+            out << a.message.text;
+        return out;
+    }
 
 private:
     QQueue<Answer> m_answers;

@@ -160,7 +160,7 @@ private slots:
         const auto damaged = [](bool truncate) -> Damage {
             return [truncate](const QString& path) {
                 test::writeProject(path, Layout::Version8);
-                test::fillProject(path, {1, 10, 400, 20, 5, 50});
+                test::addKeys(path, 2000);
                 QByteArray content = test::fileBytes(path);
                 QVERIFY(content.size() > 40000);
                 if (truncate)

@@ -85,7 +85,7 @@ private slots:
         QFETCH(QString, cause);
         ProjectWorld w;
         w.openProject("Anlage");
-        test::fillProject(workCopyPath(kWorkCopy), {1, 20, 2000, 20, 5, 100});
+        test::addKeys(workCopyPath(kWorkCopy), 3000);
         const QString target = w.projectFile("Anlage.mdb");
         const QByteArray before = test::fileBytes(target);
         std::optional<DiskFull> diskFull;
