@@ -6,13 +6,10 @@
 #include "core/project/SaveState.h"
 #include "core/shell/Version.h"
 #include "ui/main/MainPages.h"
-#include "ui/protocol/FrmLogAnz.h"
 #include "ui/settings/FrmAllgemein.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QPushButton>
 #include <SQLiteCpp/Statement.h>
 
 using namespace varnox;
@@ -132,22 +129,6 @@ private slots:
         QCOMPARE(r.entries().last(), QString("Programm beendet"));
     }
 
-    void monitorPageOffersPrintingOnlyForTheEncipheredProtocol()
-    {
-        ProgramRunRig r;
-        r.addProject();
-        r.start("Anlage.mdb");
-        QWidget* print = test::control(&r.window(), "CmdMonDru");
-        QVERIFY(!print->isEnabled());
-        r.run->config().writeValue("Config", "Encrypt", "1");
-        r.window().selectPage(9);
-        QVERIFY(print->isEnabled());
-
-        test::click(&r.window(), "CmdMonAnz");
-        QCOMPARE(r.entries().last(), QString("Menü 'Tagesprotokoll anzeigen' aufgerufen"));
-        QVERIFY(r.window().findChild<FrmLogAnz*>()->isVisible());
-    }
-
     void messagesAndCommandsStillToCome()
     {
         ProgramRunRig r;
@@ -176,13 +157,13 @@ private slots:
         ProgramRunRig r;
         r.start();
         FrmAllgemein dialog(r.run->config(), r.run->protocol());
-        auto* chkLog = dialog.findChild<QCheckBox*>(QStringLiteral("chkLog"));
+        auto* chkLog = test::control<QCheckBox>(&dialog, "chkLog");
         QVERIFY(chkLog->isChecked());
         chkLog->setChecked(false);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        test::press(&dialog, "cmdCancel");
         QVERIFY(r.run->protocol().recording());
         chkLog->setChecked(false);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        test::press(&dialog, "cmdSave");
         QVERIFY(!r.run->protocol().recording());
         QCOMPARE(r.run->config().readValue("Config", "Recording"), QStringLiteral("0"));
         QCOMPARE(r.entries().last(), QStringLiteral("Protokollierung deaktiviert"));

@@ -120,16 +120,6 @@ private slots:
         QVERIFY(!DayFiles::readPlain(kDay, &text));
     }
 
-    void plainDayIsReadWhole()
-    {
-        test::TempHome home;
-        home.writeFile("log/05122026.log", "06:00:00\tProgramm gestartet\r\n06:00:01\tLeser\r\n");
-        QString text;
-        QVERIFY(DayFiles::readPlain(kDay, &text));
-        QCOMPARE(text, QStringLiteral("06:00:00\tProgramm gestartet\r\n06:00:01\tLeser\r\n"));
-        QVERIFY(!QFileInfo::exists(DayFiles::temporaryCopyPath(kDay)));
-    }
-
     void daysWithFileAreFoundByName()
     {
         test::TempHome home;

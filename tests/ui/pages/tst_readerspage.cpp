@@ -187,19 +187,6 @@ private slots:
         QCOMPARE(list()->count(), 1);
     }
 
-    void captionsFollowTheLanguageAndKeepTheChoice()
-    {
-        control<QComboBox>(page(), "CmbLesTyp")->setCurrentIndex(1);
-        control<QComboBox>(page(), "CmbLesCom")->setCurrentIndex(7);
-        setCurrentLanguage(kEnglish);
-        QCOMPARE(control<QPushButton>(page(), "CmdLesNeu")->text(), QStringLiteral("New"));
-        QCOMPARE(control<QComboBox>(page(), "CmbLesTyp")->currentText(), QStringLiteral("Mifare reader"));
-        QCOMPARE(control<QComboBox>(page(), "CmbLesCom")->currentText(), QStringLiteral("Bus 09"));
-        QCOMPARE(control<QComboBox>(page(), "CmbLesAs")->count(), 64);
-        setCurrentLanguage(kGerman);
-        QCOMPARE(control<QGroupBox>(page(), "FrLesMod")->title(), QStringLiteral("Modus des Lesers"));
-    }
-
     void extendedSettingsDialog()
     {
         clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
