@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/bus/SerialPort.h"
-#include "core/bus/Telegram.h"
 
 #include <QList>
 #include <functional>
-#include <memory>
 
 namespace varnox::test {
 
@@ -73,18 +71,5 @@ public:
 private:
     QList<FakeSerialPort*> m_ports = QList<FakeSerialPort*>(17, nullptr);
 };
-
-// A PC interface that answers the presence query with "#" from its
-// `from`-th query on (0: never).
-inline std::function<QByteArray(const QByteArray&)> interfaceAnsweringFrom(int from)
-{
-    auto queries = std::make_shared<int>(0);
-    return [queries, from](const QByteArray& bytes) {
-        if (bytes != interfacePresenceQuery())
-            return QByteArray();
-        ++*queries;
-        return from > 0 && *queries >= from ? QByteArray("\x01#\x04") : QByteArray();
-    };
-}
 
 }  // namespace varnox::test

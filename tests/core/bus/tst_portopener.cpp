@@ -19,7 +19,6 @@
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace varnox;
@@ -59,7 +58,6 @@ struct Rig {
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
 
     void assign(int line, int com) { project.assignComPort(line, com); }
-
     test::FakeSerialPort& port(int line) { return factory.port(line); }
 
     // Ticks as the timer would, until the opener stops or `budgetMs` is spent.
@@ -81,16 +79,16 @@ struct Rig {
 
     // The ms since the start at which each presence query reached a line.
     QList<qint64> queryTimes;
-    // Puts `line` on COM `com` with an interface that answers from its
-    // `answerFrom`-th query on (0: never).
+    // Puts `line` on COM `com` with an interface that answers the presence
+    // query with "#" from its `answerFrom`-th query on (0: never).
     void interfaceOn(int line, int com, int answerFrom)
     {
         assign(line, com);
-        auto answering = test::interfaceAnsweringFrom(answerFrom);
-        port(line).responder = [this, answering](const QByteArray& bytes) {
-            if (bytes == interfacePresenceQuery())
-                queryTimes << elapsed();
-            return answering(bytes);
+        port(line).responder = [this, answerFrom, queries = 0](const QByteArray& bytes) mutable {
+            if (bytes != interfacePresenceQuery())
+                return QByteArray();
+            queryTimes << elapsed();
+            return answerFrom > 0 && ++queries >= answerFrom ? QByteArray("\x01#\x04") : QByteArray();
         };
     }
 

@@ -37,35 +37,15 @@ QString literalText(const QString& body)
 // numbers stay), so that a comment may mention GetText(n, "...") freely.
 QString withoutComments(const QString& source)
 {
+    // Strings and character literals are matched too, so that "//" in them starts no comment.
+    static const QRegularExpression token(
+        QStringLiteral("\"(?:[^\"\\\\\\n]|\\\\.)*\"|'(?:[^'\\\\\\n]|\\\\.)*'|//[^\\n]*|/\\*[\\s\\S]*?\\*/"));
     QString out = source;
-    enum { Code, Line, Block, Quoted } state = Code;
-    QChar quote;
-    for (qsizetype i = 0; i < out.size(); ++i) {
-        const QChar c = out[i];
-        const QChar next = i + 1 < out.size() ? out[i + 1] : QChar();
-        if (state == Code) {
-            if (c == QLatin1Char('/') && (next == QLatin1Char('/') || next == QLatin1Char('*'))) {
-                state = next == QLatin1Char('/') ? Line : Block;
-                out[i] = out[i + 1] = QLatin1Char(' ');
-                ++i;
-            } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-                state = Quoted;
-                quote = c;
-            }
-        } else if (state == Quoted) {
-            if (c == QLatin1Char('\\'))
-                ++i;
-            else if (c == quote || c == QLatin1Char('\n'))
-                state = Code;
-        } else if (state == Line && c == QLatin1Char('\n')) {
-            state = Code;
-        } else if (state == Block && c == QLatin1Char('*') && next == QLatin1Char('/')) {
-            state = Code;
-            out[i] = out[i + 1] = QLatin1Char(' ');
-            ++i;
-        } else if (c != QLatin1Char('\n')) {
-            out[i] = QLatin1Char(' ');
-        }
+    for (auto it = token.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured().startsWith(QLatin1Char('/')))
+            for (qsizetype i = m.capturedStart(); i < m.capturedEnd(); ++i)
+                out[i] = out[i] == QLatin1Char('\n') ? out[i] : QLatin1Char(' ');
     }
     return out;
 }

@@ -39,15 +39,6 @@ QString overlapText(const char* pair, const char* day)
 
 int zoneCount(const test::ProjectFixture& p) { return p.intValue("SELECT count(*) FROM Zeitzonen"); }
 
-StoredWeek weekWith(int day, std::initializer_list<StoredPeriod> periods)
-{
-    StoredWeek week = unusedWeek();
-    int p = 0;
-    for (const StoredPeriod& period : periods)
-        week[day][p++] = period;
-    return week;
-}
-
 // What the form means, read minute by minute: start <= t < end, 24:00 the end of the day.
 bool formCovers(const ZoneForm& form, int day, int minute)
 {
@@ -227,55 +218,19 @@ private slots:
         QCOMPARE(o.message().title, QStringLiteral("Datenbankfehler"));
     }
 
-    void periodBoundaries()
+    // The cases an operator thinks of; the random zones below cover the rest.
+    void coverageFixedCases()
     {
         const QTime noon(12, 0);
         QVERIFY(!periodCovers({"08:00:00", "12:00:00"}, noon));
-        QVERIFY(periodCovers({"08:00:00", "12:00:00"}, QTime(11, 59, 59)));
         QVERIFY(periodCovers({"12:00:00", "16:00:00"}, noon));
-        QVERIFY(!periodCovers({"12:00:00", "16:00:00"}, QTime(11, 59, 59)));
-        QVERIFY(!periodCovers({"08:00:00", "17:00:00"}, QTime(17, 0)));
-        // An end of 00:00:00 is midnight at the end of the day.
-        QVERIFY(periodCovers({"08:00:00", "00:00:00"}, QTime(23, 59, 59)));
-        QVERIFY(!periodCovers({"08:00:00", "00:00:00"}, QTime(7, 59, 59)));
-        QVERIFY(periodCovers({"00:00:00", "00:00:00"}, QTime(0, 0)));
+        QVERIFY(periodCovers({"00:00:00", "00:00:00"}, QTime(0, 0)));  // 00:00-24:00: the whole day
         QVERIFY(periodCovers({"00:00:00", "00:00:00"}, QTime(23, 59, 59, 999)));
-        QVERIFY(periodCovers({"23:45:00", "00:00:00"}, QTime(23, 50)));
-    }
-
-    void unusedAndUnreadablePeriodsCoverNothing()
-    {
-        for (const QTime t : {QTime(0, 0), QTime(11, 11, 11), QTime(12, 0), QTime(23, 59, 59)}) {
-            QVERIFY(!periodCovers({kUnusedTime, kUnusedTime}, t));
-            QVERIFY(!periodCovers({QString(), QString()}, t));
-            QVERIFY(!periodCovers({"08:00:00", QString()}, t));
-            for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
-                QVERIFY(!zoneCovers(unusedWeek(), Qt::DayOfWeek(day), t));
-        }
-    }
-
-    void zoneCoversOnlyItsWeekday()
-    {
-        const StoredWeek week = weekWith(1, {{"08:00:00", "12:00:00"}, {kUnusedTime, kUnusedTime}, {"22:00:00", "00:00:00"}});
-        QVERIFY(zoneCovers(week, Qt::Tuesday, QTime(9, 0)));
-        QVERIFY(zoneCovers(week, Qt::Tuesday, QTime(23, 0)));
-        QVERIFY(!zoneCovers(week, Qt::Tuesday, QTime(13, 0)));
-        QVERIFY(!zoneCovers(week, Qt::Monday, QTime(9, 0)));
-        QVERIFY(!zoneCovers(week, Qt::Wednesday, QTime(0, 30)));
-    }
-
-    void storingMarksUnusedAndMidnight()
-    {
-        ZoneForm form;
-        form.at(0, 0) = {0, kEndOfDay};
-        form.at(1, 6) = {23 * 60 + 45, kEndOfDay};
-        form.at(3, 2) = {8 * 60, 12 * 60 + 15};
-        const StoredWeek week = toStoredWeek(form);
-        QCOMPARE(week[0][0], (StoredPeriod{"00:00:00", "00:00:00"}));
-        QCOMPARE(week[6][1], (StoredPeriod{"23:45:00", "00:00:00"}));
-        QCOMPARE(week[2][3], (StoredPeriod{"08:00:00", "12:15:00"}));
-        QCOMPARE(week[0][1], (StoredPeriod{kUnusedTime, kUnusedTime}));
-        QCOMPARE(fromStoredWeek(QStringLiteral("x"), week).at(1, 6), (PeriodTimes{23 * 60 + 45, kEndOfDay}));
+        // Unused and unreadable periods cover nothing.
+        for (const StoredPeriod& p : {StoredPeriod{kUnusedTime, kUnusedTime}, StoredPeriod{}, StoredPeriod{"08:00:00", {}}})
+            QVERIFY(!periodCovers(p, noon));
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            QVERIFY(!zoneCovers(unusedWeek(), Qt::DayOfWeek(day), QTime(11, 11, 11)));
     }
 
     void coverageAgreesWithMinuteByMinuteReading()

@@ -67,6 +67,17 @@ void plainAndEnciphered()
 
 // The content of a day's file as a test makes it.
 using Make = std::function<QByteArray()>;
+using Records = QList<QByteArray>;
+
+// A file of `n` chained records after `change`.
+Make edit(int n, const std::function<void(Records&)>& change)
+{
+    return [n, change] {
+        Records records = chain(n);
+        change(records);
+        return file(records);
+    };
+}
 
 }  // namespace
 
@@ -184,39 +195,24 @@ private slots:
             return "\n  \n" + file(chain(2)).replace("\r\n", "\n");
         }) << QStringList{"O r1", "O r2"};
         // The tag at its end is intact, so the next record still links to it.
-        QTest::newRow("changed inside") << Make([] {
-            QList<QByteArray> r = chain(4);
-            r[1][r[1].size() / 2] = r[1][r[1].size() / 2] == 'A' ? 'B' : 'A';
-            return file(r);
+        QTest::newRow("changed inside") << edit(4, [](Records& r) {
+            char& c = r[1][r[1].size() / 2];
+            c = c == 'A' ? 'B' : 'A';
         }) << QStringList{"O r1", "U", "O r3", "O r4"};
-        QTest::newRow("changed tag") << Make([] {
-            QList<QByteArray> r = chain(4);
-            r[1] = r[1].left(r[1].size() - 8) + "AAAAAAAA";
-            return file(r);
-        }) << QStringList{"O r1", "U", "B r3", "O r4"};
-        QTest::newRow("removed") << Make([] {
-            QList<QByteArray> r = chain(5);
-            r.removeAt(2);
-            return file(r);
-        }) << QStringList{"O r1", "O r2", "B r4", "O r5"};
-        QTest::newRow("first removed") << Make([] { return file(chain(3).mid(1)); }) << QStringList{"B r2", "O r3"};
-        QTest::newRow("replayed") << Make([] {
-            QList<QByteArray> r = chain(4);
-            r.insert(3, r[1]);
-            return file(r);
-        }) << QStringList{"O r1", "O r2", "O r3", "B r2", "B r4"};
-        QTest::newRow("inserted: plain, no record, another day's") << Make([] {
-            QList<QByteArray> r = chain(3);
+        QTest::newRow("changed tag") << edit(4, [](Records& r) { r[1] = r[1].left(r[1].size() - 8) + "AAAAAAAA"; })
+                                     << QStringList{"O r1", "U", "B r3", "O r4"};
+        QTest::newRow("removed") << edit(5, [](Records& r) { r.removeAt(2); })
+                                 << QStringList{"O r1", "O r2", "B r4", "O r5"};
+        QTest::newRow("first removed") << edit(3, [](Records& r) { r.removeFirst(); }) << QStringList{"B r2", "O r3"};
+        QTest::newRow("replayed") << edit(4, [](Records& r) { r.insert(3, r[1]); })
+                                  << QStringList{"O r1", "O r2", "O r3", "B r2", "B r4"};
+        QTest::newRow("inserted: plain, no record, another day's") << edit(3, [](Records& r) {
             r.insert(1, chain(1, kDay.addDays(-1)).first());
             r.insert(1, "bm90IGEgcmVjb3Jk");
             r.insert(1, "09:59:59\thand written");
-            return file(r);
         }) << QStringList{"O r1", "P hand written", "U", "U", "O r2", "O r3"};
-        QTest::newRow("swapped") << Make([] {
-            QList<QByteArray> r = chain(5);
-            r.swapItemsAt(1, 2);
-            return file(r);
-        }) << QStringList{"O r1", "B r3", "B r2", "B r4", "O r5"};
+        QTest::newRow("swapped") << edit(5, [](Records& r) { r.swapItemsAt(1, 2); })
+                                 << QStringList{"O r1", "B r3", "B r2", "B r4", "O r5"};
         QTest::newRow("another day's file") << Make([] { return file(chain(2, kDay.addDays(1))); })
                                             << QStringList{"U", "U"};
         QTest::newRow("truncated") << Make([] { return file(chain(3)).chopped(30); }) << QStringList{"O r1", "O r2", "U"};

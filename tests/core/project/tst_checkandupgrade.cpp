@@ -207,9 +207,7 @@ private slots:
             << QStringList{"Die Tabelle Zeitzonen hat nicht die geforderte Anzahl von Feldern.\r\n"
                            "Das Programm kann die Projektdatei nicht öffnen!"}
             << "Fehler in der Datei";
-        QTest::newRow("upgrade fails")
-            << Damage([](const QString& path) {
-                   test::writeProject(path, Layout::Version4);
+        QTest::newRow("upgrade fails") << Damage([](const QString& path) { test::writeProject(path, Layout::Version4);
                    test::execSql(path, "INSERT INTO HLV_BUS VALUES (12, 0)");
                })
             << QStringList{noProject, "Die Projektdatei ANLAGE.MDB konnte nicht geöffnet werden.\r\n"

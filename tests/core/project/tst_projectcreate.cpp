@@ -54,12 +54,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
-        QTest::newRow("empty") << ""
-                               << "Geben Sie bitte dem Projekt einen Namen!"
-                               << "Name fehlt";
-        QTest::newRow("blanks") << "   "
-                                << "Geben Sie bitte dem Projekt einen Namen!"
-                                << "Name fehlt";
+        QTest::newRow("empty") << "" << "Geben Sie bitte dem Projekt einen Namen!" << "Name fehlt";
+        QTest::newRow("blanks") << "   " << "Geben Sie bitte dem Projekt einen Namen!" << "Name fehlt";
         for (const char* c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|", "\t"})
             QTest::addRow("with %s", c) << QStringLiteral("Anlage%1Nord").arg(QLatin1String(c)) << kForbidden
                                         << "Umbennen";
@@ -152,10 +148,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("changed");
-        QTest::newRow("plain name") << "Kopie"
-                                    << "Kopie.mdb" << false;
-        QTest::newRow("extension in capitals") << "Kopie.MDB"
-                                               << "Kopie.MDB" << true;
+        QTest::newRow("plain name") << "Kopie" << "Kopie.mdb" << false;
+        QTest::newRow("extension in capitals") << "Kopie.MDB" << "Kopie.MDB" << true;
     }
 
     void saveAsWithAndWithoutChanges()
