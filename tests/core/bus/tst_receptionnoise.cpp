@@ -1,7 +1,8 @@
 // A long randomized stream: valid telegrams on three lines, interleaved
 // byte by byte, with noise inside them (bytes that are never text) and
-// between them (anything but EOT, torn telegrams, endless runs of text).
-// Exactly the valid telegrams must reach their slots, in order, on their line.
+// between them (anything but EOT, torn telegrams, endless runs of text, a
+// SOH lost right after an EOT). Exactly the valid telegrams must reach
+// their slots, in order, on their line.
 #include "FakeClock.h"
 #include "core/bus/EvaluationControl.h"
 #include "core/bus/ProtocolList.h"
@@ -23,86 +24,71 @@ struct Filed {
 
 SlotKind kindOf(char type)
 {
-    switch (type) {
-    case '$':
-    case '&':
-    case ',': return SlotKind::BusEvent;
-    case '%':
-    case '\'': return SlotKind::KeyRequest;
-    default: return SlotKind::CommandAnswer;
-    }
+    if (QByteArray("$&,").contains(type))
+        return SlotKind::BusEvent;
+    return QByteArray("%'").contains(type) ? SlotKind::KeyRequest : SlotKind::CommandAnswer;
 }
+
+// The bytes of one line, the telegrams they carry and how far they are fed.
+struct LineStream {
+    QByteArray bytes;
+    QList<Filed> telegrams;
+    bool afterEot = false;
+    qsizetype fed = 0;
+};
 
 class StreamMaker {
 public:
     explicit StreamMaker(quint32 seed) : m_rng(seed) {}
 
-    char textChar() { return char(0x20 + m_rng.bounded(0x27)); }
-    char hexDigit() { return "0123456789ABCDEF"[m_rng.bounded(16)]; }
-    char invisible()  // never text, never SOH or EOT
+    quint32 bounded(quint32 n) { return m_rng.bounded(n); }
+    char hexDigit() { return "0123456789ABCDEF"[bounded(16)]; }
+    // A random byte that `accept` takes.
+    char byte(bool (*accept)(char))
     {
-        for (;;) {
-            const char c = char(m_rng.bounded(256));
-            if (!isTelegramChar(c) && c != kSoh && c != kEot)
+        for (;;)
+            if (const char c = char(bounded(256)); accept(c))
                 return c;
-        }
-    }
-    char anythingButEot()
-    {
-        for (;;) {
-            const char c = char(m_rng.bounded(256));
-            if (c != kEot)
-                return c;
-        }
     }
 
     QByteArray telegramText()
     {
         static const char types[] = "#$&,%'0A (.";
-        const char type = types[m_rng.bounded(int(sizeof(types) - 1))];
-        QByteArray t(1, type);
-        const int digits = m_rng.bounded(3) == 0 ? int(m_rng.bounded(12)) : 8;
+        QByteArray t(1, types[bounded(sizeof(types) - 1)]);
+        const int digits = bounded(3) == 0 ? int(bounded(12)) : 8;
         for (int i = 0; i < digits; ++i)
-            t += m_rng.bounded(10) == 0 ? textChar() : hexDigit();
+            t += bounded(10) == 0 ? char(0x20 + bounded(0x27)) : hexDigit();
         return t;
     }
 
-    // Adds one piece to the stream of a line; returns the telegram it carries.
-    std::optional<QByteArray> piece(QByteArray& out, bool& afterEot)
+    void addPiece(LineStream& s)
     {
-        const quint32 pick = m_rng.bounded(100);
+        const quint32 pick = bounded(100);
+        const bool afterEot = std::exchange(s.afterEot, false);
         if (pick < 45) {
             const QByteArray t = telegramText();
-            if (!afterEot || m_rng.bounded(4) != 0)
-                out += kSoh;  // a telegram right after an EOT may lose its SOH
+            if (!afterEot || bounded(4) != 0)
+                s.bytes += kSoh;  // right after an EOT the SOH may be lost
             for (const char c : t) {
-                while (m_rng.bounded(8) == 0)
-                    out += invisible();
-                out += c;
+                while (bounded(8) == 0)
+                    s.bytes += byte([](char b) { return !isTelegramChar(b) && b != kSoh && b != kEot; });
+                s.bytes += c;
             }
-            out += kEot;
-            afterEot = true;
-            return t;
-        }
-        if (pick < 55) {  // an endless run of text, far past the cap, perhaps with an EOT
-            out += QByteArray(int(TelegramAssembler::kCap) + 1 + int(m_rng.bounded(200)), hexDigit());
-            afterEot = m_rng.bounded(2) == 0;
-            if (afterEot)
-                out += kEot;
-            return std::nullopt;
-        }
-        if (pick < 70) {  // a telegram torn by a lost EOT
-            out += kSoh + telegramText().left(int(1 + m_rng.bounded(8)));
+            s.bytes += kEot;
+            s.afterEot = true;
+            s.telegrams.append({kindOf(t.front()), QString::fromLatin1(t)});
+        } else if (pick < 55) {  // an endless run of text, far past the cap, perhaps with an EOT
+            s.bytes += QByteArray(int(TelegramAssembler::kCap) + 1 + int(bounded(200)), hexDigit());
+            s.afterEot = bounded(2) == 0;
+            if (s.afterEot)
+                s.bytes += kEot;
+        } else if (pick < 70) {  // a telegram torn by a lost EOT
+            s.bytes += kSoh + telegramText().left(int(1 + bounded(8)));
         } else {
-            const int n = int(m_rng.bounded(120));
-            for (int i = 0; i < n; ++i)
-                out += anythingButEot();
+            for (int n = int(bounded(120)); n > 0; --n)
+                s.bytes += byte([](char b) { return b != kEot; });
         }
-        afterEot = false;
-        return std::nullopt;
     }
-
-    quint32 bounded(quint32 n) { return m_rng.bounded(n); }
 
 private:
     QRandomGenerator m_rng;
@@ -121,21 +107,13 @@ private slots:
         qInfo("seed %u (set VARNOX_SEED to repeat)", seed);
         StreamMaker maker(seed);
         const QList<int> lines{1, 9, 16};
-        QMap<int, QByteArray> streams;
-        QMap<int, QList<Filed>> expected;
-        int readerTelegrams = 0;
-        QMap<int, bool> afterEot;
+        QMap<int, LineStream> streams;
         qsizetype total = 0;
         while (total < 1'000'000) {
-            const int line = lines[int(maker.bounded(3))];
-            const qsizetype before = streams[line].size();
-            if (const auto t = maker.piece(streams[line], afterEot[line])) {
-                expected[line].append({kindOf(t->front()), QString::fromLatin1(*t)});
-                const char f = t->front();
-                if (t->size() == 9 && f != ',' && kindOf(f) != SlotKind::CommandAnswer)
-                    ++readerTelegrams;
-            }
-            total += streams[line].size() - before;
+            LineStream& s = streams[lines[int(maker.bounded(3))]];
+            total -= s.bytes.size();
+            maker.addPiece(s);
+            total += s.bytes.size();
         }
 
         test::FakeClock clock;
@@ -145,28 +123,28 @@ private slots:
         QMap<int, QList<Filed>> arrived;
         connect(&reception, &Reception::telegramFiled,
                 [&](int line, SlotKind kind, const QString& text) { arrived[line].append({kind, text}); });
-
         // Interleave the lines byte by byte, at random.
-        QMap<int, qsizetype> pos;
-        qsizetype fed = 0;
-        while (fed < total) {
+        for (qsizetype fed = 0; fed < total;) {
             const int line = lines[int(maker.bounded(3))];
-            const QByteArray& s = streams[line];
-            for (int k = int(maker.bounded(16)); k >= 0 && pos[line] < s.size(); --k, ++fed)
-                reception.receive(line, s[pos[line]++]);
+            LineStream& s = streams[line];
+            for (int k = int(maker.bounded(16)); k >= 0 && s.fed < s.bytes.size(); --k, ++fed)
+                reception.receive(line, s.bytes[s.fed++]);
         }
 
         int telegrams = 0;
+        int readerTelegrams = 0;  // of nine characters: the protocol list's
         for (const int line : lines) {
-            QCOMPARE(arrived[line].size(), expected[line].size());
-            for (int i = 0; i < expected[line].size(); ++i) {
-                if (!(arrived[line][i] == expected[line][i]))
+            const QList<Filed>& expected = streams[line].telegrams;
+            QCOMPARE(arrived[line].size(), expected.size());
+            for (int i = 0; i < expected.size(); ++i) {
+                if (!(arrived[line][i] == expected[i]))
                     QFAIL(qPrintable(QStringLiteral("line %1, telegram %2: got %3, expected %4")
                                          .arg(line)
                                          .arg(i)
-                                         .arg(arrived[line][i].text, expected[line][i].text)));
+                                         .arg(arrived[line][i].text, expected[i].text)));
+                readerTelegrams += expected[i].text.size() == 9 && QStringLiteral("$&%'").contains(expected[i].text[0]);
             }
-            telegrams += int(expected[line].size());
+            telegrams += int(expected.size());
             QVERIFY(reception.lineSlots(line).rx.buffer().size() <= TelegramAssembler::kCap);
         }
         QCOMPARE(list.count(), readerTelegrams);
