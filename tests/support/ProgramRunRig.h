@@ -9,7 +9,6 @@
 #include "core/project/ProjectTemplate.h"
 #include "ui/startup/ProgramRun.h"
 
-#include <QDir>
 #include <memory>
 
 namespace varnox::test {

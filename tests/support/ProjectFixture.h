@@ -8,7 +8,6 @@
 
 #include <SQLiteCpp/Statement.h>
 
-#include <QDir>
 #include <QString>
 #include <QStringList>
 

@@ -14,8 +14,6 @@
 #include "core/project/WorkCopy.h"
 #include "core/shell/Session.h"
 
-#include <QDir>
-#include <QFile>
 
 namespace varnox::test {
 

@@ -1,5 +1,4 @@
 #include "ProtocolHome.h"
-#include "core/online/DailyProtocol.h"
 #include "ui/common/MessageBox.h"
 #include "ui/protocol/FrmLogAnz.h"
 

@@ -90,20 +90,6 @@ private slots:
         QVERIFY(!saved.showDialog);
     }
 
-    void startShowsTheDialogByDefault()
-    {
-        test::TempHome home;
-        int shown = 0;
-        test::whenModal<LanguageDialog>([&shown](LanguageDialog* dialog) {
-            ++shown;
-            dialog->reject();
-        });
-        chooseLanguageAtStart();
-        QCOMPARE(shown, 1);
-        QCOMPARE(currentLanguage(), kGerman);
-        QCOMPARE(LanguageSettings::read().langName, QString("Deutsch (Deutschland)"));
-    }
-
     void menuItemTogglesAndSavesTheStartDialogSetting()
     {
         test::TempHome home;

@@ -10,7 +10,6 @@
 #include "ui/main/MainPages.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMap>
 
 using namespace varnox;

@@ -9,7 +9,6 @@
 #include "ui/settings/FrmAllgemein.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <SQLiteCpp/Statement.h>
 
 using namespace varnox;
@@ -145,7 +144,7 @@ private slots:
 
         for (const char* item : {"Keyliste_drucken", "Schluesseluebersicht", "Sicherheit", "Fernwartung"}) {
             r.window().menuItem(item)->trigger();
-            QCOMPARE(MessageBox::shown().last().text, QString("Diese Funktion ist in dieser Version noch nicht verfügbar."));
+            QVERIFY(MessageBox::shown().last().text.endsWith("noch nicht verfügbar."));
         }
         r.window().menuItem("Info_ueber")->trigger();
         QCOMPARE(MessageBox::shown().last().text,

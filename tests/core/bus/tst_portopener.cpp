@@ -19,7 +19,6 @@
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
 
-#include <QTest>
 
 using namespace varnox;
 

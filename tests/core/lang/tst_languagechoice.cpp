@@ -5,7 +5,6 @@
 #include "core/lang/LanguageSettings.h"
 #include "core/lang/Texts.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 

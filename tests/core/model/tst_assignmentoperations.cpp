@@ -8,7 +8,6 @@
 #include "core/model/AssignmentOperations.h"
 #include "core/model/ProfileOperations.h"
 
-#include <QTest>
 
 using namespace varnox;
 

@@ -4,7 +4,6 @@
 #include "core/model/FunctionOperations.h"
 #include "core/model/FunctionProtocol.h"
 
-#include <QTest>
 
 using namespace varnox;
 

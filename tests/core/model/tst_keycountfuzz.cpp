@@ -6,7 +6,6 @@
 #include "core/model/AssignmentOperations.h"
 #include "core/model/KeyOperations.h"
 
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTest>
 

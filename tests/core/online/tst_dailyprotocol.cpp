@@ -6,7 +6,6 @@
 #include "core/shell/ProgramFolder.h"
 #include "core/shell/Scramble.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 

@@ -1,12 +1,10 @@
 #include "ProtocolHome.h"
-#include "core/online/DailyProtocol.h"
 #include "core/online/DayFiles.h"
 #include "core/online/DayLoader.h"
 #include "core/online/ProtocolExport.h"
 #include "core/online/ProtocolSwitch.h"
 #include "core/shell/ConfigFile.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace varnox;

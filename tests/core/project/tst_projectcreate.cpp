@@ -8,11 +8,8 @@
 #include "core/project/SaveState.h"
 
 #include <QSignalSpy>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace varnox;
 using test::ProjectWorld;

@@ -3,7 +3,6 @@
 #include "core/project/SaveState.h"
 
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace varnox;
 using test::ProjectWorld;

@@ -2,19 +2,11 @@
 #include "ProjectFixture.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedOperator.h"
-#include "TempHome.h"
-#include "core/project/Database.h"
 #include "core/project/FileTimes.h"
-#include "core/project/ProjectPaths.h"
 #include "core/project/ReadersToTransfer.h"
 #include "core/project/WorkCopy.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
 
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utime.h>
 
 using namespace varnox;

@@ -3,7 +3,6 @@
 #include "core/shell/Scramble.h"
 #include "core/shell/StartupRepair.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace varnox;

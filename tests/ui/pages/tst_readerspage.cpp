@@ -3,7 +3,6 @@
 #include "core/lang/Texts.h"
 #include "ui/pages/readers/ReadersPage.h"
 
-#include <QDialog>
 #include <QGroupBox>
 
 using namespace varnox;
