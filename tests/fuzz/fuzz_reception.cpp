@@ -2,12 +2,12 @@
 // one to four lines; every telegram that reception files is compared with a
 // plain model of the framing rules, and the invariants of the slots and of
 // the protocol list are checked after every byte.
+#include "FramingModel.h"
 #include "core/bus/EvaluationControl.h"
 #include "core/bus/ProtocolList.h"
 #include "core/bus/Reception.h"
 #include "core/bus/Telegram.h"
 #include "core/shell/Clock.h"
-
 
 #include <array>
 #include <cstdint>
@@ -17,34 +17,6 @@
 using namespace varnox;
 
 namespace {
-
-// The framing rules written out as plainly as possible.
-struct Model {
-    QByteArray buffer;
-    bool discarding = false;
-
-    std::optional<QByteArray> feed(char ch)
-    {
-        if (ch == kSoh) {
-            buffer.clear();
-            discarding = false;
-        } else if (ch == kEot) {
-            std::optional<QByteArray> done;
-            if (!buffer.isEmpty() && !discarding)
-                done = buffer;
-            buffer.clear();
-            discarding = false;
-            return done;
-        } else if (ch >= 0x20 && ch <= 0x46 && !discarding) {
-            buffer += ch;
-            if (buffer.size() > TelegramAssembler::kCap) {
-                buffer.clear();
-                discarding = true;
-            }
-        }
-        return std::nullopt;
-    }
-};
 
 class FixedClock final : public Clock {
 public:
@@ -67,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ProtocolList list;
     EvaluationControl evaluation;
     Reception reception(clock, list, evaluation);
-    std::array<Model, kLineSlots> models;
+    std::array<test::FramingModel, kLineSlots> models;
     std::deque<std::pair<int, QString>> filed;
     QObject::connect(&reception, &Reception::telegramFiled,
                      [&filed](int line, SlotKind, const QString& text) { filed.emplace_back(line, text); });
@@ -84,10 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                   && filed.front().second == QString::fromLatin1(*expected));
             const QString& t = filed.front().second;
             check(isTelegramText(t) && t.size() <= TelegramAssembler::kCap);
-            const QChar f = t.front();
-            const bool reader = f == QLatin1Char('$') || f == QLatin1Char('&') || f == QLatin1Char('%')
-                || f == QLatin1Char('\'');
-            if (reader && t.size() == 9) {
+            if (test::listedTelegram(*expected)) {
                 ++listLines;
                 check(list.at(listLines - 1).size() == 23 && list.at(listLines - 1).endsWith(t));
             }
