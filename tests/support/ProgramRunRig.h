@@ -84,14 +84,6 @@ struct ProgramRunRig {
                 out << line.section(QLatin1Char('\t'), 1);
         return out;
     }
-
-    QStringList shownTexts() const
-    {
-        QStringList out;
-        for (const Message& m : MessageBox::shown())
-            out << m.text;
-        return out;
-    }
 };
 
 }  // namespace varnox::test

@@ -124,6 +124,5 @@ void whenModal(std::function<void(T*)> act, int triesLeft = 500)
 }
 
 inline QString lastMessageTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }
-inline QString lastMessageText() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().text; }
 
 }  // namespace varnox::test

@@ -122,10 +122,7 @@ private slots:
         QCOMPARE(retriesSeen, (QList<int>{4, 3, 2, 1}));
         QCOMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages[0].first, 7250);
-        const Message& m = rig.messages[0].second;
-        QCOMPARE(m.text, kSilentText);
-        QCOMPARE(m.title, QString("Schnittstellenfehler"));
-        QCOMPARE(m.icon, MessageIcon::Critical);
+        QCOMPARE(rig.messages[0].second, test::message(kSilentText, "Schnittstellenfehler", MessageIcon::Critical));
         QCOMPARE(rig.port(2).written.count(interfaceSetupCommand()), 0);
         QVERIFY(!rig.port(2).isOpen());
         QVERIFY(!rig.opener.portOk(2));
@@ -211,7 +208,6 @@ private slots:
         QCOMPARE(rig.port(line).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages[0].second.text, text);
-        QCOMPARE(rig.messages[0].second.title, QString("Schnittstellenfehler"));
     }
 
     void timeBusOkIsRepaired_data()
@@ -362,9 +358,7 @@ private slots:
     void unwritableProjectGivesTheDatabaseMessage()
     {
         test::TempHome home;
-        const Outcome outcome = SaveComAssignment(home.file("missing.tmp"), ComAssignment{});
-        QVERIFY(!outcome.isOk());
-        QCOMPARE(outcome.message().title, QString("Datenbankfehler"));
+        QCOMPARE(SaveComAssignment(home.file("missing.tmp"), ComAssignment{}).message().title, QString("Datenbankfehler"));
     }
 
     void comPortsResolveThroughThePortsSection()

@@ -146,7 +146,7 @@ private slots:
         f.page.pageShown();
         f.field("TxtKeyTest")->setText("25");
         press(&f.page, "CmdKeyTest");
-        QCOMPARE(lastMessageText(), QStringLiteral("Testdaten (-schlüssel) erfolgreich erstellt!"));
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("Testdaten (-schlüssel) erfolgreich erstellt!"));
         QCOMPARE(control<QLabel>(&f.page, "LblKey10")->text(), QStringLiteral("25"));
         press(&f.page, "CmdKeyTest");  // the same numbers again: the duplicate, then the failure
         QCOMPARE(MessageBox::shown().at(1).title, QStringLiteral("Datenbankfehler"));
