@@ -3,8 +3,7 @@
 // One run of the whole program in the test process, on a fresh program
 // folder with a plain protocol and a fake clock, ended by the test. Header
 // only: it needs the windows, which the support library does not link.
-#include "FakeClock.h"
-#include "TempHome.h"
+#include "ProtocolHome.h"
 #include "WidgetDriver.h"
 #include "core/project/ProjectTemplate.h"
 #include "ui/startup/ProgramRun.h"
@@ -76,14 +75,7 @@ struct ProgramRunRig {
     FrmMain& window() const { return run->mainWindow(); }
 
     // The texts of the day's protocol lines, without their times.
-    QStringList entries() const
-    {
-        QStringList out;
-        for (const QString& line : QString::fromUtf8(home.readFile("log/05122026.log")).split(QStringLiteral("\r\n")))
-            if (!line.isEmpty())
-                out << line.section(QLatin1Char('\t'), 1);
-        return out;
-    }
+    QStringList entries() const { return protocolTexts(clock.now().date()); }
 };
 
 }  // namespace varnox::test

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "FakeClock.h"
 #include "ProjectFiles.h"
+#include "ProtocolHome.h"
 #include "ScriptedOperator.h"
-#include "TempHome.h"
-#include "core/online/DailyProtocol.h"
 #include "core/project/ProjectContext.h"
 #include "core/project/ProjectCreator.h"
 #include "core/project/ProjectHost.h"
@@ -73,17 +71,7 @@ struct ProjectWorld {
     QByteArray workCopyDigest() const { return projectDigest(workCopyPath(session.workCopyName)); }
 
     // The texts written to today's daily protocol, without their times.
-    QStringList protocolTexts() const
-    {
-        QFile file(DailyProtocol::filePath(clock.now().date()));
-        QStringList texts;
-        if (!file.open(QIODevice::ReadOnly))
-            return texts;
-        for (const QByteArray& line : file.readAll().split('\n'))
-            if (!line.trimmed().isEmpty())
-                texts << QString::fromUtf8(line.mid(9).trimmed());
-        return texts;
-    }
+    QStringList protocolTexts() const { return test::protocolTexts(clock.now().date()); }
 
     // Every file in the project folder, sorted.
     static QStringList projectFolder()

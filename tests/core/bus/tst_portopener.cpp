@@ -2,10 +2,10 @@
 // the retries TimeBusOk apart and their one message, a port that goes away
 // and comes back; and which COM port each line is on, as the project stores
 // it and [Ports] resolves it.
-#include "FakeClock.h"
 #include "FakeSerialPort.h"
 #include "MessageCompare.h"
 #include "ProjectFixture.h"
+#include "ProtocolHome.h"
 #include "core/bus/BusPorts.h"
 #include "core/bus/ComAssignment.h"
 #include "core/bus/EvaluationControl.h"
@@ -89,12 +89,6 @@ struct Rig {
             queryTimes << elapsed();
             return answerFrom > 0 && ++queries >= answerFrom ? QByteArray("\x01#\x04") : QByteArray();
         };
-    }
-
-    QStringList protocolLines() const
-    {
-        const QString text = QString::fromUtf8(home.readFile("log/" + DailyProtocol::fileName(clock.now().date())));
-        return text.split("\r\n", Qt::SkipEmptyParts);
     }
 };
 
@@ -250,10 +244,9 @@ private slots:
         rig.runFor(60'000);  // far more than five attempts
         QVERIFY(rig.port(1).openAttempts > 10);
         QVERIFY(rig.messages.isEmpty());
-        QStringList lines = rig.protocolLines();
-        QCOMPARE(lines.size(), 1);
-        QVERIFY(lines[0].endsWith("HLV:BUS-Strang 1: COM-3 (/dev/fake3) ausgefallen - die Verbindung wird automatisch "
-                                  "wiederhergestellt, sobald die Schnittstelle zurück ist"));
+        const QString lost = "HLV:BUS-Strang 1: COM-3 (/dev/fake3) ausgefallen - die Verbindung wird automatisch "
+                             "wiederhergestellt, sobald die Schnittstelle zurück ist";
+        QCOMPARE(test::protocolTexts(rig.clock.now().date()), QStringList{lost});
 
         rig.port(1).refuseWith = PortFailure::None;
         rig.runFor(60'000);
@@ -262,9 +255,8 @@ private slots:
         QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
         QCOMPARE(rig.port(1).written.count(interfaceSetupCommand()), 2);
         QCOMPARE(rig.port(4).openAttempts, 1);  // the other line never noticed
-        lines = rig.protocolLines();
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[1].endsWith("HLV:BUS-Strang 1: COM-3 (/dev/fake3) wieder geöffnet"));
+        QCOMPARE(test::protocolTexts(rig.clock.now().date()),
+                 QStringList({lost, "HLV:BUS-Strang 1: COM-3 (/dev/fake3) wieder geöffnet"}));
     }
 
     void newAssignmentTakesEffectEvenWhileRetrying()
