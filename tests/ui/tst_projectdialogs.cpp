@@ -7,17 +7,6 @@
 using namespace varnox;
 using namespace varnox::test;
 
-namespace {
-
-void select(QListWidget* list, const QString& text)
-{
-    const auto items = list->findItems(text, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    list->setCurrentItem(items.first());
-}
-
-}  // namespace
-
 class TestProjectDialogs : public QObject {
     Q_OBJECT
 
@@ -41,7 +30,7 @@ private slots:
         QCOMPARE(w.op.asked().size(), 1);  // nothing chosen
         QVERIFY(dialog.isVisible());
 
-        select(files, "Nord.mdb");
+        clickItem(&dialog, "FileOpen", "Nord.mdb");
         click(&dialog, "CmdFileOpenO");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
@@ -87,7 +76,7 @@ private slots:
         test::writeProject(w.projectFile("Zweig.mdb"), test::Layout::Version8);
         FrmFileSaveAs dialog(w.creator);
         dialog.show();
-        select(control<QListWidget>(&dialog, "FileSaveAs"), "Zweig.mdb");
+        clickItem(&dialog, "FileSaveAs", "Zweig.mdb");
         QCOMPARE(control<QLineEdit>(&dialog, "TxtFileSaveAs")->text(), QString("Zweig.mdb"));
         w.op.then(Answer::No);
         click(&dialog, "CmdFileSaveAsS");

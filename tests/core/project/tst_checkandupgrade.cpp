@@ -126,13 +126,6 @@ private slots:
         if (int(layout) >= int(Layout::Version3))
             QCOMPARE(column(db, "SELECT Funktion FROM Einstellungen WHERE Bezeichnung = 'Anlagentest'"),
                      QStringList {QString(50, QLatin1Char('x'))});
-        // Funktion holds 255 characters now, and no more.
-        SQLite::Statement set(db.sql(), "UPDATE Einstellungen SET Funktion = ? WHERE Bezeichnung = 'DubbleSave'");
-        set.bind(1, std::string(255, 'p'));
-        QCOMPARE(set.exec(), 1);
-        set.reset();
-        set.bind(1, std::string(256, 'p'));
-        QVERIFY_THROWS_EXCEPTION(SQLite::Exception, set.exec());
         try {
             db.sql().exec("INSERT INTO Einstellungen (Bezeichnung) VALUES ('VERSION')");
             QFAIL("second settings row accepted");
