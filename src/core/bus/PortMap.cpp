@@ -12,8 +12,6 @@ QString entry(const ConfigFile& config, int com)
 
 }  // namespace
 
-bool isMappedComPort(const ConfigFile& config, int com) { return !entry(config, com).isEmpty(); }
-
 QString deviceForComPort(const ConfigFile& config, int com)
 {
     const QString mapped = entry(config, com);

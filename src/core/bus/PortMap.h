@@ -12,6 +12,5 @@ constexpr int kMaxComPort = 255;
 // maps a number to a device ("COM3=/dev/serial/by-id/usb-..."); a number
 // without an entry means /dev/ttyS<n-1>.
 QString deviceForComPort(const ConfigFile& config, int com);
-bool isMappedComPort(const ConfigFile& config, int com);
 
 }  // namespace varnox
