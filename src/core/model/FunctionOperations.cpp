@@ -4,6 +4,7 @@
 #include "core/model/BusLineList.h"
 #include "core/model/FunctionMessages.h"
 #include "core/model/FunctionProtocol.h"
+#include "core/model/ProjectWork.h"
 #include "core/model/ReaderQueries.h"
 #include "core/model/SerialNumber.h"
 #include "core/project/Database.h"
@@ -127,8 +128,10 @@ Outcome FunctionOperations::create(const FunctionForm& form) const
 {
     if (auto m = check(form))
         return Outcome::fail(*m);
-    try {
-        Database db(m_path);
+    const auto duplicateName = [](const DbError& error) {
+        return error.kind == DbErrorKind::Duplicate ? std::optional(FunctionMessages::duplicateName()) : std::nullopt;
+    };
+    return writeToProject(m_path, [&](Database& db) {
         Message failure;
         const std::optional<QString> protocol = protocolOf(db, form, failure);
         if (!protocol)
@@ -139,11 +142,8 @@ Outcome FunctionOperations::create(const FunctionForm& form) const
         q.bind(3, protocol->toStdString());
         q.bind(4, BusLineList::lineAt(form.busPosition));
         q.exec();
-    } catch (const std::exception& e) {
-        const DbError error = toDbError(e);
-        return Outcome::fail(error.kind == DbErrorKind::Duplicate ? FunctionMessages::duplicateName() : databaseErrorMessage(error));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    }, duplicateName);
 }
 
 Outcome FunctionOperations::change(const QString& selected, const FunctionForm& form) const
@@ -151,8 +151,7 @@ Outcome FunctionOperations::change(const QString& selected, const FunctionForm& 
     if (auto m = check(form))
         return Outcome::fail(*m);
     const QString name = form.name.trimmed();
-    try {
-        Database db(m_path);
+    return writeToProject(m_path, [&](Database& db) {
         if (selected.isEmpty() || !exists(db, selected))
             return Outcome::fail(FunctionMessages::noneSelected());
         // Access profiles name the function; it keeps its name while they do.
@@ -169,16 +168,13 @@ Outcome FunctionOperations::change(const QString& selected, const FunctionForm& 
         q.bind(4, BusLineList::lineAt(form.busPosition));
         q.bind(5, selected.toStdString());
         q.exec();
-    } catch (const std::exception& e) {
-        return Outcome::fail(databaseErrorMessage(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    });
 }
 
 Outcome FunctionOperations::remove(const QString& selected) const
 {
-    try {
-        Database db(m_path);
+    return writeToProject(m_path, [&](Database& db) {
         if (selected.isEmpty() || !exists(db, selected))
             return Outcome::fail(FunctionMessages::notFoundForDelete());
         if (inUse(db, selected))
@@ -186,24 +182,19 @@ Outcome FunctionOperations::remove(const QString& selected) const
         SQLite::Statement q(db.sql(), "DELETE FROM Funktionen WHERE Fname = ?");
         q.bind(1, selected.toStdString());
         q.exec();
-    } catch (const std::exception& e) {
-        return Outcome::fail(databaseErrorMessage(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    });
 }
 
 Outcome FunctionOperations::list(QStringList& out) const
 {
     out.clear();
-    try {
-        Database db(m_path, Database::Access::ReadOnly);
+    return readFromProject(m_path, [&](Database& db) {
         SQLite::Statement q(db.sql(), "SELECT Fname FROM Funktionen ORDER BY rowid");
         while (q.executeStep())
             out.append(QString::fromStdString(q.getColumn(0).getString()));
-    } catch (const std::exception& e) {
-        return Outcome::fail(databaseErrorMessage(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    });
 }
 
 }  // namespace varnox

@@ -4,6 +4,7 @@
 #include "core/model/FunctionMessages.h"
 #include "core/model/FunctionOperations.h"
 #include "core/model/FunctionProtocol.h"
+#include "core/model/ProjectWork.h"
 #include "core/model/ReaderQueries.h"
 #include "core/project/Database.h"
 
@@ -51,8 +52,7 @@ void showFree(const QString& protocol, FunctionView& out)
 Outcome FunctionOperations::show(const QString& name, FunctionView& out) const
 {
     out = FunctionView();
-    try {
-        Database db(m_path, Database::Access::ReadOnly);
+    return readFromProject(m_path, [&](Database& db) {
         SQLite::Statement q(db.sql(), "SELECT Fname, FTyp, Protokoll, BusID FROM Funktionen WHERE Fname = ?");
         q.bind(1, name.toStdString());
         if (!q.executeStep())
@@ -69,10 +69,8 @@ Outcome FunctionOperations::show(const QString& name, FunctionView& out) const
         default: out.warning = FunctionMessages::wrongKind(); return Outcome::ok();
         }
         out.form.kind = FunctionKind(kind);
-    } catch (const std::exception& e) {
-        return Outcome::fail(databaseErrorMessage(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    });
 }
 
 }  // namespace varnox

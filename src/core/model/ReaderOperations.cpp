@@ -3,14 +3,13 @@
 #include "core/lang/Texts.h"
 #include "core/model/BusLineList.h"
 #include "core/model/FunctionProtocol.h"
+#include "core/model/ProjectWork.h"
 #include "core/model/ReaderMessages.h"
 #include "core/model/ReaderQueries.h"
 #include "core/model/SerialNumber.h"
 #include "core/project/Database.h"
-#include "core/project/DbError.h"
 
 #include <SQLiteCpp/Statement.h>
-#include <SQLiteCpp/Transaction.h>
 
 namespace varnox {
 namespace {
@@ -39,6 +38,9 @@ Message missingSerial(const char* field)
 {
     return missing(GetText(446, "Geben Sie dem Leser eine Seriennummer!"), GetText(329, "Seriennummer fehlt"), field);
 }
+
+// Every refusal of a write has the reader's own message.
+std::optional<Message> writeRefusals(const DbError& error) { return ReaderMessages::writeRefused(error); }
 
 bool functionMissing(const ReaderForm& form)
 {
@@ -140,8 +142,7 @@ Outcome ReaderOperations::create(const ReaderForm& form) const
     r.name = form.name.trimmed();
     r.keyCount = 0;
     r.modify = true;
-    try {
-        Database db(m_path);
+    return writeToProject(m_path, [&](Database& db) {
         SQLite::Statement q(db.sql(),
                             "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
                             "RSZ, ProgSp, TOE, Akustik, Modify, Zeiterfassung) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, ?, 1, ?)");
@@ -155,16 +156,13 @@ Outcome ReaderOperations::create(const ReaderForm& form) const
         bindSettings(q, 8, r);
         q.bind(12, r.timeRecording);
         q.exec();
-    } catch (const std::exception& e) {
-        return Outcome::fail(ReaderMessages::writeRefused(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    }, writeRefusals);
 }
 
 Outcome ReaderOperations::change(const QString& serial, const ReaderForm& form) const
 {
-    try {
-        Database db(m_path);
+    return writeToProject(m_path, [&](Database& db) {
         const std::optional<Reader> stored = ReaderQueries::bySerial(db, serial);
         if (!stored)
             throw DbRefusal(DbErrorKind::NoCurrentRow);
@@ -173,8 +171,6 @@ Outcome ReaderOperations::change(const QString& serial, const ReaderForm& form) 
         Reader changed = fromForm(form, *stored);
         changed.name = form.name.trimmed();
         changed.modify = needsTransfer(*stored, changed);
-
-        SQLite::Transaction transaction(db.sql());
         SQLite::Statement q(db.sql(),
                             "UPDATE Leser SET Lname = ?, BusID = ?, AS_adr = ?, Zmodus = ?, Funktion = ?, RSZ = ?, "
                             "ProgSp = ?, TOE = ?, Akustik = ?, Modify = ?, Zeiterfassung = ? WHERE Seriennr = ?");
@@ -190,11 +186,8 @@ Outcome ReaderOperations::change(const QString& serial, const ReaderForm& form) 
         q.exec();
         if (changed.address != stored->address)
             moveDoorOpeners(db, stored->busLine, stored->address, changed.address);
-        transaction.commit();
-    } catch (const std::exception& e) {
-        return Outcome::fail(ReaderMessages::writeRefused(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    }, writeRefusals);
 }
 
 Outcome ReaderOperations::changeSerial(const QString& serial, const QString& newSerial) const
@@ -203,8 +196,7 @@ Outcome ReaderOperations::changeSerial(const QString& serial, const QString& new
     if (auto m = SerialNumber::check(newSerial, missingSerial(ReaderField::newSerial), field))
         return Outcome::fail(*m);
     const QString normalized = SerialNumber::normalized(newSerial);
-    try {
-        Database db(m_path);
+    return writeToProject(m_path, [&](Database& db) {
         if (!ReaderQueries::bySerial(db, serial))
             throw DbRefusal(DbErrorKind::NoCurrentRow);
         // Access profiles name the reader by its serial number.
@@ -214,16 +206,13 @@ Outcome ReaderOperations::changeSerial(const QString& serial, const QString& new
         q.bind(1, normalized.toStdString());
         q.bind(2, serial.toStdString());
         q.exec();
-    } catch (const std::exception& e) {
-        return Outcome::fail(ReaderMessages::writeRefused(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    }, writeRefusals);
 }
 
 Outcome ReaderOperations::remove(const QString& serial) const
 {
-    try {
-        Database db(m_path);
+    return writeToProject(m_path, [&](Database& db) {
         if (!ReaderQueries::bySerial(db, serial))
             throw DbRefusal(DbErrorKind::NoCurrentRow);
         if (linkedToProfile(db, serial))
@@ -231,10 +220,8 @@ Outcome ReaderOperations::remove(const QString& serial) const
         SQLite::Statement q(db.sql(), "DELETE FROM Leser WHERE Seriennr = ?");
         q.bind(1, serial.toStdString());
         q.exec();
-    } catch (const std::exception& e) {
-        return Outcome::fail(ReaderMessages::deleteRefused(toDbError(e)));
-    }
-    return Outcome::ok();
+        return Outcome::ok();
+    }, [](const DbError& error) { return std::optional(ReaderMessages::deleteRefused(error)); });
 }
 
 }  // namespace varnox

@@ -1,8 +1,8 @@
 #include "core/model/ReaderQueries.h"
 
+#include "core/model/ProjectWork.h"
 #include "core/model/ReaderMessages.h"
 #include "core/project/Database.h"
-#include "core/project/DbError.h"
 
 #include <SQLiteCpp/Statement.h>
 
@@ -51,18 +51,6 @@ std::optional<Reader> firstRow(SQLite::Statement& q)
     return readRow(q);
 }
 
-// Runs `read` on a fresh connection; a database error becomes the shared report.
-template <typename Read>
-Outcome reading(const QString& path, Read read)
-{
-    try {
-        Database db(path, Database::Access::ReadOnly);
-        return read(db);
-    } catch (const std::exception& e) {
-        return Outcome::fail(databaseErrorMessage(toDbError(e)));
-    }
-}
-
 }  // namespace
 
 std::optional<Reader> ReaderQueries::bySerial(Database& db, const QString& serial)
@@ -100,7 +88,7 @@ QString ReaderQueries::nameAt(Database& db, int busLine, int address)
 Outcome ReaderQueries::freeAddresses(int busLine, int ownAddress, QList<int>& out) const
 {
     out.clear();
-    return reading(m_path, [&](Database& db) {
+    return readFromProject(m_path, [&](Database& db) {
         std::bitset<kAddressCount> used;
         SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE BusID = ?");
         q.bind(1, busLine);
@@ -120,7 +108,7 @@ Outcome ReaderQueries::freeAddresses(int busLine, int ownAddress, QList<int>& ou
 
 Outcome ReaderQueries::load(const QString& name, Reader& out) const
 {
-    return reading(m_path, [&](Database& db) {
+    return readFromProject(m_path, [&](Database& db) {
         const std::optional<Reader> found = byName(db, name);
         if (!found)
             return Outcome::fail(ReaderMessages::notFoundForLoad());
@@ -132,7 +120,7 @@ Outcome ReaderQueries::load(const QString& name, Reader& out) const
 Outcome ReaderQueries::list(QList<ReaderListEntry>& out) const
 {
     out.clear();
-    return reading(m_path, [&](Database& db) {
+    return readFromProject(m_path, [&](Database& db) {
         SQLite::Statement q(db.sql(), "SELECT Lname, Zmodus FROM Leser ORDER BY rowid");
         while (q.executeStep())
             out.append({QString::fromStdString(q.getColumn(0).getString()), q.getColumn(1).getInt() != 0});
@@ -143,7 +131,7 @@ Outcome ReaderQueries::list(QList<ReaderListEntry>& out) const
 Outcome ReaderQueries::namesOnLine(int busLine, QStringList& out) const
 {
     out.clear();
-    return reading(m_path, [&](Database& db) {
+    return readFromProject(m_path, [&](Database& db) {
         out = namesOnLine(db, busLine);
         return Outcome::ok();
     });
@@ -152,7 +140,7 @@ Outcome ReaderQueries::namesOnLine(int busLine, QStringList& out) const
 Outcome ReaderQueries::addressOf(const QString& name, int busLine, int& out) const
 {
     out = -1;
-    return reading(m_path, [&](Database& db) {
+    return readFromProject(m_path, [&](Database& db) {
         SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE Lname = ? AND BusID = ?");
         q.bind(1, name.toStdString());
         q.bind(2, busLine);
