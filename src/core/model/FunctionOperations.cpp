@@ -16,7 +16,7 @@ namespace {
 
 Message fault(const QString& text, const QString& title, const char* field, bool selectAll = false)
 {
-    return Message{text, title, MessageIcon::Exclamation, QString::fromLatin1(field), selectAll};
+    return exclamationMessage(text, title, QString::fromLatin1(field), selectAll);
 }
 
 std::optional<Message> checkControl(const FunctionForm& form)

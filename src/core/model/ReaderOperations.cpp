@@ -16,7 +16,7 @@ namespace {
 
 Message missing(const QString& text, const QString& title, const char* field)
 {
-    return Message{text, title, MessageIcon::Exclamation, QString::fromLatin1(field), false};
+    return exclamationMessage(text, title, QString::fromLatin1(field));
 }
 
 Message missingName()
