@@ -1,8 +1,8 @@
 #pragma once
 
+#include "FrameReader.h"
 #include "PtyDevice.h"
 #include "SimReader.h"
-#include "core/bus/TelegramAssembler.h"
 
 #include <QList>
 #include <QObject>
@@ -14,7 +14,8 @@ class SimLog;
 // One bus line: the PC interface on a pseudo-terminal and the readers
 // behind it. The interface answers the presence query "(01" with "#" and
 // takes the set-up command ".3F"; every bus command (type " ") reaches the
-// readers, which answer as readers do. The desk reader's port (line 8) is a
+// readers, which answer as readers do. A frame the interface would not take
+// is logged as invalid and goes no further. The desk reader's port (line 8) is a
 // SimLine without interface and readers: it only sends key numbers.
 class SimLine : public QObject {
     Q_OBJECT
@@ -51,7 +52,7 @@ private:
     SimLog& m_log;
     int m_delayMs;
     PtyDevice m_device;
-    TelegramAssembler m_rx;
+    FrameReader m_rx;
     QList<SimReader> m_readers;
     bool m_silent = false;
     int m_answerFrom = 1;
