@@ -154,25 +154,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(program.bus->reception().keyRequest(5).ready, kLong);
     }
 
-    void portInUseIsBusyAndAMissingDeviceIsNamed()
-    {
-        Program program;
-        test::BusSimProcess sim;
-        QVERIFY(sim.start({"--line", "10"}));
-        sim.writePortsInto(program.config);
-        QtSerialPort first(ProgramFolder::configFile());
-        QtSerialPort second(ProgramFolder::configFile());
-        first.setPortNumber(10);
-        second.setPortNumber(10);
-        QVERIFY(first.open());
-        QVERIFY(!second.open());  // locked by the first, not a question of rights
-        QCOMPARE(second.lastFailure(), PortFailure::Busy);
-        second.setPortNumber(200);
-        program.config.writeValue("Ports", "COM200", program.home.file("no-such-device"));
-        QVERIFY(!second.open());
-        QCOMPARE(second.lastFailure(), PortFailure::NotFound);
-    }
-
     void connectionPageRefusesADuplicateAndOpensASavedAssignment()
     {
         Program program;

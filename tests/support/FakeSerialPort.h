@@ -19,7 +19,7 @@ public:
     bool open() override
     {
         ++openAttempts;
-        setFailure(refuseWith);
+        setFailure(refuseWith, refuseGroup);
         if (refuseWith != PortFailure::None)
             return false;
         m_open = true;
@@ -52,6 +52,7 @@ public:
     }
 
     PortFailure refuseWith = PortFailure::None;  // open() fails while set
+    QString refuseGroup;                         // with PermissionDenied: the group to join
     std::function<QByteArray(const QByteArray&)> responder;
     QByteArray written;
     QList<int> openedOn;  // the COM number of every successful open

@@ -239,7 +239,8 @@ void PortOpener::lineFailed(int line, PortFailure failure)
     m_allPortsOk = false;
     const bool quiet = m_run == RunKind::Recovery || m_lost.contains(line);
     if (!quiet && m_retriesLeft < 2)
-        emit m_events.messageRaised(portFailureMessage(line, m_com, failure, port(line).deviceName()));
+        emit m_events.messageRaised(
+            portFailureMessage(line, m_com, failure, port(line).deviceName(), port(line).lastFailureGroup()));
 }
 
 void PortOpener::onPortLost(int line)

@@ -34,6 +34,9 @@ public:
 
     // After a failed open(): why, and the device the COM number stood for.
     PortFailure lastFailure() const { return m_failure; }
+    // With PermissionDenied: the group whose membership would give access,
+    // when that is what is missing.
+    const QString& lastFailureGroup() const { return m_failureGroup; }
     virtual QString deviceName() const = 0;
 
     void setReceiver(std::function<void(char)> receiver) { m_receiver = std::move(receiver); }
@@ -43,11 +46,16 @@ signals:
 
 protected:
     void deliver(const QByteArray& bytes);
-    void setFailure(PortFailure failure) { m_failure = failure; }
+    void setFailure(PortFailure failure, const QString& group = {})
+    {
+        m_failure = failure;
+        m_failureGroup = group;
+    }
 
 private:
     int m_com = 0;
     PortFailure m_failure = PortFailure::None;
+    QString m_failureGroup;
     std::function<void(char)> m_receiver;
 };
 

@@ -173,19 +173,24 @@ private slots:
     {
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("text");
+        const QString busy = "COM-12 belegt oder kein Interface angeschlossen!\r\n";
         const QString check = "\r\n\r\nÜberprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!";
-        QTest::newRow("no permission") << 3 << int(PortFailure::PermissionDenied)
-                                       << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
-                                          "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss "
-                                          "Mitglied der Gruppe dialout sein."
+        QTest::newRow("no permission, a group would help")
+            << 3 << int(PortFailure::PermissionDenied) << "uucp"
+            << busy + "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der Gruppe uucp sein."
                 + check;
-        QTest::newRow("no such device") << 3 << int(PortFailure::NotFound)
-                                        << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
-                                           "Das Gerät /dev/fake12 ist nicht vorhanden."
-                + check;
+        QTest::newRow("no permission, no group would help")
+            << 3 << int(PortFailure::PermissionDenied) << ""
+            << busy + "Keine Zugriffsberechtigung für /dev/fake12." + check;
+        QTest::newRow("no such device") << 3 << int(PortFailure::NotFound) << ""
+                                        << busy + "Das Gerät /dev/fake12 ist nicht vorhanden." + check;
+        QTest::newRow("held by another program")
+            << 3 << int(PortFailure::Busy) << ""
+            << busy + "Das Gerät /dev/fake12 wird bereits von einem anderen Programm verwendet." + check;
         QTest::newRow("desk reader, no permission")
-            << 8 << int(PortFailure::PermissionDenied)
+            << 8 << int(PortFailure::PermissionDenied) << "dialout"
             << "COM-12 belegt!\r\nKeine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der "
                "Gruppe dialout sein.";
     }
@@ -194,10 +199,12 @@ private slots:
     {
         QFETCH(int, line);
         QFETCH(int, failure);
+        QFETCH(QString, group);
         QFETCH(QString, text);
         Rig rig;
         rig.assign(line, 12);
         rig.port(line).refuseWith = PortFailure(failure);
+        rig.port(line).refuseGroup = group;
         rig.initAndRun();
         QCOMPARE(rig.port(line).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
