@@ -61,6 +61,23 @@ Message portFailureMessage(int line, int port, PortFailure failure, const QStrin
     return m;
 }
 
+QString portFailedProtocolText(int line, int port, PortFailure failure, const QString& device)
+{
+    QString reason;
+    switch (failure) {
+    case PortFailure::None:
+        if (line != kDeskReaderLine)  // the desk reader is never asked for an answer
+            reason = GetText(3478, "das Interface antwortet nicht");
+        break;
+    case PortFailure::NotFound: reason = GetText(3479, "Gerät nicht vorhanden"); break;
+    case PortFailure::PermissionDenied: reason = GetText(3480, "keine Zugriffsberechtigung"); break;
+    case PortFailure::Busy: reason = GetText(3481, "von einem anderen Programm belegt"); break;
+    case PortFailure::Other: break;
+    }
+    const QString text = portWithDevice(line, port, device) + GetText(3477, " nach 5 Versuchen nicht geöffnet");
+    return reason.isEmpty() ? text : text + QStringLiteral(": ") + reason;
+}
+
 QString portLostProtocolText(int line, int port, const QString& device)
 {
     const QString failed

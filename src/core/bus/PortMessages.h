@@ -17,6 +17,10 @@ QString lineDisplayName(int line);
 Message portFailureMessage(int line, int port, PortFailure failure, const QString& device,
                            const QString& group = {});
 
+// The daily protocol line of a line that failed its last attempt, with a
+// short reason, so that a PC nobody watches keeps a record of it.
+QString portFailedProtocolText(int line, int port, PortFailure failure, const QString& device);
+
 // Daily protocol lines of a port that failed while open and came back.
 QString portLostProtocolText(int line, int port, const QString& device);
 QString portRestoredProtocolText(int line, int port, const QString& device);
