@@ -173,6 +173,12 @@ void SimLine::presentKey(int as, const QString& keyNumber)
     answer(QLatin1Char('%') + k.mid(6, 2) + k.mid(4, 2) + k.mid(2, 2) + k.mid(0, 2), 20);
 }
 
+void SimLine::setTraffic(int perSecond)
+{
+    m_traffic.setRate(perSecond);
+    m_log.event(m_number, QStringLiteral("traffic: %1 reader telegrams a second").arg(m_traffic.rate()));
+}
+
 void SimLine::sendNoise(int count)
 {
     QByteArray noise;

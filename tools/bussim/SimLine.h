@@ -3,6 +3,7 @@
 #include "FrameReader.h"
 #include "PtyDevice.h"
 #include "SimReader.h"
+#include "SimTraffic.h"
 
 #include <QList>
 #include <QObject>
@@ -38,6 +39,8 @@ public:
     // to the desk reader when this is line 8.
     void presentKey(int as, const QString& keyNumber);
     void sendNoise(int count);
+    // `perSecond` reader telegrams a second from now on; 0 stops them.
+    void setTraffic(int perSecond);
     void sendTelegram(const QString& text);
 
 private:
@@ -57,6 +60,7 @@ private:
     bool m_silent = false;
     int m_answerFrom = 1;
     int m_presenceQueries = 0;
+    SimTraffic m_traffic{m_device};
 };
 
 }  // namespace varnox::bussim

@@ -94,6 +94,8 @@ bool Simulator::command(const QString& text)
         showEeprom(*l, *r, args >= 3 ? w[3].toInt() : 0, args >= 4 ? w[4].toInt() : 64);
     } else if (verb == QLatin1String("noise") && l && args == 2) {
         l->sendNoise(qBound(1, w[2].toInt(), 1'000'000));
+    } else if (verb == QLatin1String("traffic") && l && !l->isDeskReader() && args == 2) {
+        l->setTraffic(qBound(0, w[2].toInt(), 100'000));
     } else if (verb == QLatin1String("send") && l && args == 2 && isFrameText(w[2])) {
         l->sendTelegram(w[2]);
     } else if (verb == QLatin1String("silence") && r && args == 3) {
