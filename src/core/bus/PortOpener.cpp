@@ -170,7 +170,7 @@ std::optional<int> PortOpener::openAndQuery()
     if (desk)
         m_wait.WaitForDeskReader(ms, now());
     else  // armed before the query goes out, so that no answer can slip past
-        m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), ms, now());
+        m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), ms, now(), &p);
     p.write(interfacePresenceQuery());
     m_state = desk ? State::DeskAwaiting : State::AwaitingPresence;
     return ms;

@@ -89,8 +89,24 @@ void QtSerialPort::setRts(bool on)
 
 void QtSerialPort::write(const QByteArray& bytes)
 {
-    if (m_port.isOpen())
-        m_port.write(bytes);
+    if (!m_port.isOpen())
+        return;
+    // QSerialPort would write at the next turn of the event loop, which may
+    // come late when other lines keep it busy.
+    m_port.write(bytes);
+    m_port.flush();
+}
+
+void QtSerialPort::readPending()
+{
+    if (!m_port.isOpen())
+        return;
+    // Reads what the device holds and announces it (onReadyRead); when
+    // nothing is there it says so with a time-out error.
+    m_port.waitForReadyRead(0);
+    m_port.clearError();
+    if (m_port.isOpen() && m_port.bytesAvailable() > 0)
+        deliver(m_port.readAll());
 }
 
 void QtSerialPort::onReadyRead()

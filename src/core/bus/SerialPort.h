@@ -29,8 +29,14 @@ public:
     virtual bool isOpen() const = 0;
     virtual void setDtr(bool on) = 0;
     virtual void setRts(bool on) = 0;
-    // Writes nothing when the port is closed.
+    // Writes nothing when the port is closed. The bytes leave at once, so
+    // that the wait for an answer starts when the command is on its way.
     virtual void write(const QByteArray& bytes) = 0;
+    // Hands the receiver the bytes the device holds already but has not
+    // announced yet (the program was busy elsewhere). A wait that runs out
+    // calls it first, so that an answer waiting in the port is never taken
+    // for silence. A port that hands over every byte at once needs nothing.
+    virtual void readPending() {}
 
     // After a failed open(): why, and the device the COM number stood for.
     PortFailure lastFailure() const { return m_failure; }

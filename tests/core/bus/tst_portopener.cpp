@@ -181,6 +181,19 @@ private slots:
         QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
     }
 
+    // The answer came in time but the program was busy elsewhere and has not
+    // read it yet: it is read before the time-out is declared.
+    void answerWaitingInThePortIsNotTakenForSilence()
+    {
+        Rig rig;
+        rig.interfaceOn(1, 3, 1);
+        rig.port(1).holdReplies = true;
+        rig.initAndRun();
+        QVERIFY(rig.opener.portOk(1));
+        QCOMPARE(rig.port(1).written, interfacePresenceQuery() + interfaceSetupCommand());
+        QVERIFY(rig.messages.isEmpty());
+    }
+
     void messageSaysWhyThePortWouldNotOpen_data()
     {
         QTest::addColumn<int>("line");

@@ -5,9 +5,11 @@
 #include "core/bus/QtSerialPort.h"
 #include "core/shell/ConfigFile.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTest>
 
+#include <fcntl.h>
 #include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +75,36 @@ private slots:
         QCOMPARE(second.lastFailure(), PortFailure::Busy);
         holder.close();
         QVERIFY(second.open());
+    }
+
+    // Neither depends on the event loop, which may be busy with other lines:
+    // a command is on the wire when write() returns, and an answer waiting
+    // in the device is handed over when asked for.
+    void bytesLeaveAtOnceAndWaitingBytesAreRead()
+    {
+        test::TempHome home;
+        Pty pty;
+        ::fcntl(pty.master, F_SETFL, ::fcntl(pty.master, F_GETFL) | O_NONBLOCK);
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        config.writeValue("Ports", "COM5", pty.device);
+        QtSerialPort port(config.path());
+        port.setPortNumber(5);
+        QByteArray received;
+        port.setReceiver([&received](char ch) { received += ch; });
+        QVERIFY(port.open());
+
+        port.write("\x01(01\x04");
+        char buffer[16];
+        QCOMPARE(QByteArray(buffer, int(qMax(ssize_t(0), ::read(pty.master, buffer, sizeof buffer)))),
+                 QByteArray("\x01(01\x04"));
+
+        QCOMPARE(::write(pty.master, "\x01#\x04", 3), ssize_t(3));
+        QDeadlineTimer deadline(10'000);  // the terminal passes the bytes on by itself, soon
+        while (received.size() < 3 && !deadline.hasExpired()) {
+            port.readPending();
+            ::usleep(1000);
+        }
+        QCOMPARE(received, QByteArray("\x01#\x04"));
     }
 
     void missingDeviceIsNotFound()
