@@ -44,7 +44,8 @@ class Simulator {
 public:
     bool start(const QList<int>& lines)
     {
-        QStringList args{"--dir", m_dir.path(), "--ports-file", m_dir.filePath("ports.ini"), "--log", m_dir.filePath("sim.log")};
+        QStringList args{"--dir", m_dir.path(), "--ports-file", m_dir.filePath("ports.ini"),
+                         "--log", m_dir.filePath("sim.log")};
         for (const int n : lines)
             args << "--line" << QString::number(n) << "--reader" << QStringLiteral("%1:%2:1").arg(n).arg(1000 + n);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);

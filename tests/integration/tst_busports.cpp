@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(program.messages.size(), 1);
         QVERIFY(program.messages[0].second.text.startsWith("COM-3 belegt"));
         const QStringList logged = test::protocolTexts(QDate::currentDate());
-        QCOMPARE(logged.filter(QRegularExpression("^HLV:BUS-Strang 3: COM-3 \\(.*line03\\) nach 5 Versuchen")).size(), 1);
+        const QRegularExpression failed("^HLV:BUS-Strang 3: COM-3 \\(.*line03\\) nach 5 Versuchen nicht geöffnet");
+        QCOMPARE(logged.filter(failed).size(), 1);
         QCOMPARE(sim.count(3, "rx .3F"), 0);
     }
 

@@ -54,11 +54,12 @@ DeviceAccess inspectDevice(const QString& path)
         return a;
     a.groupId = uint(st.st_gid);
     a.readWrite = ::access(native.constData(), R_OK | W_OK) == 0;
-    if (!a.readWrite) {
-        if (const std::optional<uint> g = groupToJoinFor(uint(st.st_mode), uint(st.st_uid), a.groupId, uint(::geteuid()),
-                                                         ourGroups()))
-            a.groupToJoin = groupName(*g);
-    }
+    if (a.readWrite)
+        return a;
+    const std::optional<uint> join
+        = groupToJoinFor(uint(st.st_mode), uint(st.st_uid), a.groupId, uint(::geteuid()), ourGroups());
+    if (join)
+        a.groupToJoin = groupName(*join);
     return a;
 }
 

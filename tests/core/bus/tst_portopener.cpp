@@ -205,8 +205,8 @@ private slots:
         const QString check = "\r\n\r\nÜberprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!";
         QTest::newRow("no permission, a group would help")
             << 3 << int(PortFailure::PermissionDenied) << "uucp"
-            << busy + "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der Gruppe uucp sein."
-                + check
+            << busy + "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der Gruppe "
+                   "uucp sein." + check
             << "keine Zugriffsberechtigung";
         QTest::newRow("no permission, no group would help")
             << 3 << int(PortFailure::PermissionDenied) << ""
@@ -241,7 +241,8 @@ private slots:
         QCOMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages[0].second.text, text);
         QCOMPARE(rig.protocolLines().size(), 1);
-        QVERIFY2(rig.protocolLines()[0].endsWith("12) nach 5 Versuchen nicht geöffnet: " + logged), qPrintable(rig.protocolLines()[0]));
+        const QString line = rig.protocolLines()[0];
+        QVERIFY2(line.endsWith("12) nach 5 Versuchen nicht geöffnet: " + logged), qPrintable(line));
     }
 
     void timeBusOkIsRepaired_data()
