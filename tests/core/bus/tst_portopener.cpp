@@ -241,8 +241,8 @@ private slots:
         QCOMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages[0].second.text, text);
         QCOMPARE(rig.protocolLines().size(), 1);
-        const QString line = rig.protocolLines()[0];
-        QVERIFY2(line.endsWith("12) nach 5 Versuchen nicht geöffnet: " + logged), qPrintable(line));
+        const QString entry = rig.protocolLines()[0];
+        QVERIFY2(entry.endsWith("12) nach 5 Versuchen nicht geöffnet: " + logged), qPrintable(entry));
     }
 
     void timeBusOkIsRepaired_data()
