@@ -139,7 +139,9 @@ std::optional<QDateTime> afterSkippedTime(QDate date, QTime time)
 {
     // A time that exists reads back as it was given, whatever a library
     // version makes of one that does not.
-    const auto exists = [](const QDateTime& t, QDate d, QTime tm) { return t.isValid() && t.date() == d && t.time() == tm; };
+    const auto exists = [](const QDateTime& t, QDate d, QTime tm) {
+        return t.isValid() && t.date() == d && t.time() == tm;
+    };
     if (!date.isValid() || !time.isValid() || exists(QDateTime(date, time), date, time))
         return std::nullopt;
     // The wall clock walked minute by minute, free of any time zone.

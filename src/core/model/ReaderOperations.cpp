@@ -87,8 +87,8 @@ bool switchesToDecentral(const Reader& stored, const ReaderForm& form)
 // or a function of their own.
 int assignmentsWithChoices(Database& db, const QString& serial)
 {
-    return countRows(db,
-                     "SELECT count(*) FROM Zuleser WHERE Leser = ? AND (Zeitzone IS NOT ? OR coalesce(ZFunktion, '') <> '')",
+    return countRows(db, "SELECT count(*) FROM Zuleser WHERE Leser = ? "
+                         "AND (Zeitzone IS NOT ? OR coalesce(ZFunktion, '') <> '')",
                      {serial, kAlwaysZone});
 }
 
