@@ -16,6 +16,7 @@ namespace varnox {
 namespace {
 
 constexpr int kRestartMs = 10;
+constexpr int kAfterRefusalMs = 10;
 constexpr int kNextStepMs = 1;
 constexpr int kAfterFunctionMs = 200; // the function's telegram goes out before the grant reply
 constexpr int kAfterGrantReplyMs = 300; // the time the reader has to acknowledge
@@ -136,7 +137,7 @@ std::optional<int> KeyRequestEvaluation::decide(int qIndex)
     m_functionResult = FunctionResult::Pending;
     m_monitor.makeRoom();
     {
-        BoundedRead read(m_workCopyPath ? m_workCopyPath() : QString(), m_budgetMs);
+        BoundedRead read(workCopy(), m_budgetMs);
         m_decision = decideAccess(read.db(), m_request);
     }
     m_monitorTime
@@ -146,7 +147,7 @@ std::optional<int> KeyRequestEvaluation::decide(int qIndex)
         return 0;
     }
     m_control.step = EvaluationStep::Completion;
-    return kRestartMs;
+    return kAfterRefusalMs;
 }
 
 // When the function cannot be sent the request still goes on to the grant
@@ -157,7 +158,7 @@ std::optional<int> KeyRequestEvaluation::sendFunction()
     m_functionResult = FunctionResult::Pending;
     std::optional<StoredFunction> function;
     {
-        BoundedRead read(m_workCopyPath ? m_workCopyPath() : QString(), m_budgetMs);
+        BoundedRead read(workCopy(), m_budgetMs);
         function = lookupFunction(read.db(), m_decision.function);
     }
     m_control.step = EvaluationStep::GrantReply;
@@ -247,6 +248,11 @@ std::optional<int> KeyRequestEvaluation::failed(const std::exception& e)
     m_control.running = false;
     m_bus.protocolList().bound();
     return m_bus.protocolList().count() > 1 ? std::optional<int>(kRestartMs) : std::nullopt;
+}
+
+QString KeyRequestEvaluation::workCopy() const
+{
+    return m_workCopyPath ? m_workCopyPath() : QString();
 }
 
 void KeyRequestEvaluation::append(const QString& text)

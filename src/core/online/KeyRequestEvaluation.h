@@ -69,6 +69,7 @@ private:
     void removePair();
     void removeLine(int index, const QString& expected);
     void append(const QString& text);
+    QString workCopy() const;
 
     BusSystem& m_bus;
     EvaluationControl& m_control;
