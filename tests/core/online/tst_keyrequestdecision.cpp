@@ -56,17 +56,6 @@ void fill(const test::ProjectFixture& p)
     p.exec("UPDATE Zuleser SET ZFunktion = NULL WHERE Profil = 'Defekt'");
 }
 
-KeyRequest request(const QString& key, int address, const QDateTime& moment, int busLine = 1)
-{
-    KeyRequest r;
-    r.keyNumber = key;
-    r.asAddress = address;
-    r.addressText = QString::number(address);
-    r.busLine = busLine;
-    r.moment = moment;
-    return r;
-}
-
 } // namespace
 
 class TestKeyRequestDecision : public QObject {
@@ -214,7 +203,7 @@ private slots:
         test::ProjectFixture p;
         fill(p);
         Database db(p.path(), Database::Access::ReadOnly);
-        const AccessDecision d = decideAccess(db, request(key, address, moment));
+        const AccessDecision d = decideAccess(db, KeyRequest { key, address, QString::number(address), 1, moment });
         QCOMPARE(d.granted, protocol.isEmpty());
         if (d.granted) {
             QCOMPARE(d.protocolText, "Schlüsselbezeichnung: " + d.keyName);
