@@ -2,6 +2,7 @@
 
 #include "core/bus/BusSystem.h"
 #include "core/lang/Texts.h"
+#include "core/online/OnlineEvaluation.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/SaveState.h"
 #include "core/shell/EventSink.h"
@@ -16,21 +17,32 @@
 #include "ui/main/MainPages.h"
 #include "ui/main/MainStatusBar.h"
 #include "ui/main/MainToolbar.h"
+#include "ui/pages/monitor/MonitorPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
 
 namespace varnox {
+namespace {
+
+// The work copy of the open project; empty while none is open.
+std::function<QString()> openWorkCopy(const AppServices& services)
+{
+    return [&services] {
+        const QString name = services.session.workCopyName;
+        return name.isEmpty() ? QString() : workCopyPath(name);
+    };
+}
+
+}  // namespace
 
 FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* parent)
     : QMainWindow(parent)
     , m_services(services)
     , m_bus(new BusSystem(ports, services.clock, services.config, services.protocol, services.events,
-                          [&services] {
-                              const QString name = services.session.workCopyName;
-                              return name.isEmpty() ? QString() : workCopyPath(name);
-                          },
-                          {}, this))
+                          openWorkCopy(services), {}, this))
+    , m_online(new OnlineEvaluation(*m_bus, services.clock, services.protocol, services.events,
+                                    openWorkCopy(services), this))
     , m_menus(new MainMenus(this))
     , m_toolbar(new MainToolbar(this))
     , m_pages(new MainPages(services, m_bus->protocolList(), this))
@@ -41,6 +53,7 @@ FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* paren
     setCentralWidget(m_pages);
     setStatusBar(m_status);
     resize(1160, 760);
+    m_pages->monitor().setMonitorList(m_online->monitorList());
 
     connect(m_pages, &MainPages::statusText, m_status, &MainStatusBar::setText);
     connect(m_pages, &MainPages::progress, m_status, &MainStatusBar::setProgress);

@@ -13,6 +13,7 @@ class MainMenus;
 class MainPages;
 class MainStatusBar;
 class MainToolbar;
+class OnlineEvaluation;
 class SerialPortFactory;
 
 // The one main window of the program: the menu bar, Toolbar1, the tab strip
@@ -34,6 +35,7 @@ public:
     MainPages& pages() const { return *m_pages; }
     MainStatusBar& status() const { return *m_status; }
     BusSystem& bus() const { return *m_bus; }
+    OnlineEvaluation& online() const { return *m_online; }
 
     // FillMainWindow: the caption with the project, the hint in the status
     // bar, the check mark of `Sprache`, the pages' lists for the project,
@@ -57,6 +59,7 @@ private:
 
     AppServices& m_services;
     BusSystem* m_bus;
+    OnlineEvaluation* m_online;
     MainMenus* m_menus;
     MainToolbar* m_toolbar;
     MainPages* m_pages;
