@@ -65,12 +65,13 @@ FrmMain::~FrmMain() = default;
 // both on the ports of the bus.
 void FrmMain::connectTransfer()
 {
-    m_transfer = new DataTransfer(m_bus->ports(), m_bus->reception(), m_services.protocol, m_operator,
-                                  [this] {
-                                      const QString name = m_services.session.workCopyName;
-                                      return name.isEmpty() ? QString() : workCopyPath(name);
-                                  },
-                                  this);
+    m_transfer = new DataTransfer(
+        m_bus->ports(), m_bus->reception(), m_services.protocol, m_operator,
+        [this] {
+            const QString name = m_services.session.workCopyName;
+            return name.isEmpty() ? QString() : workCopyPath(name);
+        },
+        this);
     new TransferTimers(*m_transfer, this);
     m_pages->transferPage().setTransfer(*m_transfer);
     auto* desk = new DeskReader(this);

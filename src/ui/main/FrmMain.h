@@ -67,7 +67,7 @@ private:
     MainPages* m_pages;
     MainStatusBar* m_status;
     std::function<bool()> m_closeGuard;
-    UiOperator m_operator{this};
+    UiOperator m_operator { this };
     DataTransfer* m_transfer = nullptr;
 };
 

@@ -11,10 +11,10 @@
 #include "core/shell/StartupRepair.h"
 #include "core/shell/Version.h"
 #include "ui/login/FrmPW.h"
-#include "ui/protocol/FrmLogAnz.h"
-#include "ui/settings/FrmAllgemein.h"
 #include "ui/main/MainPages.h"
 #include "ui/pages/transfer/TransferPage.h"
+#include "ui/protocol/FrmLogAnz.h"
+#include "ui/settings/FrmAllgemein.h"
 #include "ui/startup/MainActions.h"
 
 #include <QApplication>
