@@ -120,6 +120,14 @@ private slots:
         r.desk("123456789"); // too short for a key number
         QCOMPARE(MessageBox::shown().size(), 1);
 
+        QDialog dialog(&r.window());
+        dialog.open(); // nothing changes behind an open dialog
+        r.window().selectPage(1);
+        r.desk("00000000ABCE");
+        QCOMPARE(r.window().pages().currentIndex(), 1);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        dialog.reject();
+
         whenModal<QDialog>([](QDialog* d) { logIn(d, Mode::Beobachtung, {}); });
         r.window().menuItem("Beobachtungsmodus")->trigger();
         MessageBox::clearShown();

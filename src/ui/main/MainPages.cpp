@@ -16,6 +16,7 @@
 #include "ui/pages/welcome/WelcomePage.h"
 #include "ui/pages/zones/ZonePage.h"
 
+#include <QApplication>
 #include <QScrollArea>
 
 namespace varnox {
@@ -86,6 +87,7 @@ void MainPages::join(int index, Page* page)
 void MainPages::fillForProject()
 {
     m_zones->fillForProject();
+    m_transferPage->refreshLists();  // the exit question counts its readers
     m_connections->FillComPortLists();
     m_monitor->clearMonitorList();
 }
@@ -107,7 +109,8 @@ void MainPages::select(int index)
 void MainPages::learnKey(const QString& number)
 {
     constexpr int keyPage = 6;
-    if (!isTabVisible(keyPage))
+    // Nothing changes behind an open dialog; the key can be held again.
+    if (!isTabVisible(keyPage) || QApplication::activeModalWidget())
         return;
     // Only a switch from another page starts the key page afresh; on the
     // key page itself the operator's work stays as it is.

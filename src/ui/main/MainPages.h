@@ -40,7 +40,8 @@ public:
     void select(int index);
 
     // A number learned at the desk reader goes to the key page, if this
-    // mode offers it: taken in the state New, else refused with a message.
+    // mode offers it and no dialog is open: taken in the state New, else
+    // refused with a message.
     void learnKey(const QString& number);
 
 signals:
