@@ -151,13 +151,13 @@ private slots:
         Program program;
         program.project.addReader("Tor", "4711", 1, 5, true, 0, true);
         test::BusSimProcess sim;
-        QVERIFY(program.install(sim, {"1:4711:5"}));
+        QVERIFY(program.install(sim, { "1:4711:5" }));
         QVERIFY(program.transferTo("4711"));
         QTRY_VERIFY_WITH_TIMEOUT(sim.count(1, "rx  8800") == 1, kLong);
         sim.command("unplug 1");
         QTRY_VERIFY_WITH_TIMEOUT(!program.transfer->isRunning(), kLong);
         QCOMPARE(program.lastTold(),
-                 QString("Die Schnittstelle des HLV:BUS-Strangs ist nicht verfügbar, Übertragung abgebrochen!"));
+            QString("Die Schnittstelle des HLV:BUS-Strangs ist nicht verfügbar, Übertragung abgebrochen!"));
         QVERIFY(test::protocolTexts(QDate::currentDate())
                     .contains("Datenübertragung abgebrochen - Schnittstelle nicht verfügbar!"));
         QCOMPARE(program.project.modify("4711"), 1);

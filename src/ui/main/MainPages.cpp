@@ -87,7 +87,7 @@ void MainPages::join(int index, Page* page)
 void MainPages::fillForProject()
 {
     m_zones->fillForProject();
-    m_transferPage->refreshLists();  // the exit question counts its readers
+    m_transferPage->refreshLists(); // the exit question counts its readers
     m_connections->FillComPortLists();
     m_monitor->clearMonitorList();
 }
