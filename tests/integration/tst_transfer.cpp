@@ -163,16 +163,22 @@ private slots:
         QCOMPARE(program.project.modify("4711"), 1);
     }
 
-    void deskReaderNumberReachesTheKeyPage()
+    // The whole program: a transfer from its page fills the simulated
+    // reader, and a number from the desk reader lands on the key page.
+    void programTransfersAndLearnsKeys()
     {
         test::TempHome home;
         home.writeFile("VARNOXCF.INI", "[Config]\nRecording=255\nEncrypt=0\nTimeBusOk=1\n");
         QDir().mkpath(home.file("projekte"));
         const QString project = home.file("projekte/Anlage.mdb");
         QVERIFY(writeProjectTemplate(project));
-        test::execSql(project, "UPDATE HLV_BUS SET ComPort = 8 WHERE BusID = 8");
+        test::execSql(project, "UPDATE HLV_BUS SET ComPort = BusID WHERE BusID IN (1, 8)");
+        test::execSql(project,
+            "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
+            "Modify, RSZ, ProgSp, TOE, Akustik, Zeiterfassung) "
+            "VALUES (1, '4711', 'Tor', 1, 5, 1, 0, 0, 1, 3, 1, 1, 1, 0)");
         test::BusSimProcess sim;
-        QVERIFY(sim.start({ "--line", "1", "--desk" }));
+        QVERIFY(sim.start({ "--line", "1", "--desk", "--reader", "1:4711:5:mifare" }));
         ConfigFile config(ProgramFolder::configFile());
         sim.writePortsInto(config);
         MessageBox::setUnattended(true);
@@ -184,7 +190,15 @@ private slots:
             test::click(d, "CmdFileOpenO");
         });
         test::logIn(&run.loginDialog(), Mode::Konfiguration, {});
-        QTRY_VERIFY_WITH_TIMEOUT(run.mainWindow().bus().opener().portOk(8), kLong);
+        PortOpener& opener = run.mainWindow().bus().opener();
+        QTRY_VERIFY_WITH_TIMEOUT(opener.portOk(1) && opener.portOk(8), kLong);
+
+        run.mainWindow().selectPage(8);
+        test::press(&run.mainWindow(), "CmdDatBtn");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            test::items(test::control<QListWidget>(&run.mainWindow(), "ListViewDat2")), QStringList { "Tor" }, kLong);
+        QCOMPARE(simulatedEeprom(sim, 4711, 8), QByteArray::fromHex("000503C600E180C7"));
+
         sim.command("desk 00000000ABCD");
         auto* number = test::control<QLineEdit>(&run.mainWindow(), "TxtKeyNr");
         QTRY_COMPARE_WITH_TIMEOUT(number->text(), QString("00000000ABCD"), kLong);
