@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 
@@ -63,26 +62,6 @@ int fast(int keys)
     report("fake clock", rig.times(QStringLiteral("5100")).value(0, -1), rig.transfer.scheduledMs(),
         rig.transfer.image().end(), ok);
     return ok ? 0 : 1;
-}
-
-QByteArray simulatedEeprom(test::BusSimProcess& sim, int count)
-{
-    sim.command(QStringLiteral("eeprom 1 4711 0 %1").arg(count));
-    const QRegularExpression row(
-        QStringLiteral("reader 4711 ([0-9A-F]{3}):((?: [0-9A-F]{2})+)$"), QRegularExpression::MultilineOption);
-    QByteArray bytes;
-    QElapsedTimer waited;
-    waited.start();
-    while (bytes.size() < count && waited.elapsed() < 30'000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        bytes.clear();
-        for (auto m = row.globalMatch(sim.log()); m.hasNext();) {
-            const auto match = m.next();
-            if (match.captured(1).toInt(nullptr, 16) == bytes.size())
-                bytes += QByteArray::fromHex(match.captured(2).toLatin1());
-        }
-    }
-    return bytes;
 }
 
 int realTime(int keys)
@@ -133,7 +112,7 @@ int realTime(int keys)
     const qint64 ms = measured.elapsed();
     std::printf("load after:  %s\n", qPrintable(load()));
     const int end = transfer.image().end();
-    const bool same = simulatedEeprom(sim, end) == transfer.image().bytes().left(end);
+    const bool same = sim.eeprom(1, 4711, end) == transfer.image().bytes().left(end);
     report("pseudo-terminals", ms, transfer.scheduledMs(), end, success && same);
     if (!same)
         std::printf("the simulated EEPROM differs from the image\n");

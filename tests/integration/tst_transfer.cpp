@@ -66,27 +66,6 @@ struct Program {
     QString lastTold() const { return op.asked().isEmpty() ? QString() : op.asked().last().message.text; }
 };
 
-// The bytes the simulator shows of reader `serial`'s EEPROM from 0.
-QByteArray simulatedEeprom(test::BusSimProcess& sim, int serial, int count)
-{
-    sim.command(QStringLiteral("eeprom 1 %1 0 %2").arg(serial).arg(count));
-    const QRegularExpression row(QStringLiteral("reader %1 ([0-9A-F]{3}):((?: [0-9A-F]{2})+)$").arg(serial),
-        QRegularExpression::MultilineOption);
-    QByteArray bytes;
-    const bool complete = QTest::qWaitFor(
-        [&] {
-            bytes.clear();
-            for (auto m = row.globalMatch(sim.log()); m.hasNext();) {
-                const auto match = m.next();
-                if (match.captured(1).toInt(nullptr, 16) == bytes.size())
-                    bytes += QByteArray::fromHex(match.captured(2).toLatin1());
-            }
-            return bytes.size() >= count;
-        },
-        kLong);
-    return complete ? bytes.left(count) : bytes;
-}
-
 } // namespace
 
 class TestTransfer : public QObject {
@@ -111,7 +90,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!program.transfer->isRunning(), kLong);
         QCOMPARE(program.lastTold(), QString("Daten wurden vollständig übertragen!"));
         QCOMPARE(image.size(), 48);
-        QCOMPARE(simulatedEeprom(sim, 4711, 48), image);
+        QCOMPARE(sim.eeprom(1, 4711, 48), image);
         QCOMPARE(program.project.modify("4711"), 0);
 
         sim.command("key 1 5 0A1B2C3D4E5F"); // the reader now decides by itself
@@ -129,7 +108,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!program.transfer->isRunning(), kLong);
         QCOMPARE(program.lastTold(), QString("Daten wurden vollständig übertragen!"));
         QCOMPARE(sim.count(1, "rx  82000005"), 2);
-        QCOMPARE(simulatedEeprom(sim, 4711, 8), QByteArray::fromHex("000503FF02E18000"));
+        QCOMPARE(sim.eeprom(1, 4711, 8), QByteArray::fromHex("000503FF02E18000"));
         QCOMPARE(program.project.modify("4711"), 0);
     }
 
@@ -197,7 +176,7 @@ private slots:
         test::press(&run.mainWindow(), "CmdDatBtn");
         QTRY_COMPARE_WITH_TIMEOUT(
             test::items(test::control<QListWidget>(&run.mainWindow(), "ListViewDat2")), QStringList { "Tor" }, kLong);
-        QCOMPARE(simulatedEeprom(sim, 4711, 8), QByteArray::fromHex("000503C600E180C7"));
+        QCOMPARE(sim.eeprom(1, 4711, 8), QByteArray::fromHex("000503C600E180C7"));
 
         sim.command("desk 00000000ABCD");
         auto* number = test::control<QLineEdit>(&run.mainWindow(), "TxtKeyNr");
