@@ -163,32 +163,49 @@ private slots:
 
     void refusals_data()
     {
+        const QList<Message> prepared = { TransferTexts::preparationFailedMessage() };
+        const QString preparation = "Datenübertragung abgebrochen - Fehler in der Vorbereitung";
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("central");
         QTest::addColumn<int>("function");
         QTest::addColumn<int>("keys");
-        QTest::addColumn<Message>("first");
-        QTest::newRow("too many records") << 0 << false << 1 << 253 << TransferTexts::tooManyRecords("Tor", 253);
-        QTest::newRow("wrong function") << 0 << false << 0 << 1 << TransferTexts::wrongFunction();
-        QTest::newRow("decentral Mifare") << 1 << false << 1 << 0 << TransferTexts::decentralMifare();
+        QTest::addColumn<int>("com");
+        QTest::addColumn<QList<Message>>("messages");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("too many records")
+            << 0 << false << 1 << 253 << 5 << QList { TransferTexts::tooManyRecords("Tor", 253) } + prepared
+            << preparation;
+        QTest::newRow("wrong function") << 0 << false << 0 << 1 << 5
+                                        << QList { TransferTexts::wrongFunction() } + prepared << preparation;
+        QTest::newRow("decentral Mifare")
+            << 1 << false << 1 << 0 << 5 << QList { TransferTexts::decentralMifare() } + prepared << preparation;
+        QTest::newRow("unknown type") << 2 << true << 0 << 0 << 5 << QList { TransferTexts::unknownType() }
+                                      << "Datenübertragung für Tor abgebrochen - Der aus der Datenbank ausgelesene "
+                                         "Typ des Lesers ist unbekannt!";
+        QTest::newRow("no COM port") << 0 << true << 0 << 0 << 0 << QList { TransferTexts::noComPort() }
+                                     << "Datenübertragung für Tor abgebrochen - Dem HLV:BUS-Strang des Lesers ist "
+                                        "keine COM-Schnittstelle zugeordnet!";
     }
 
-    // Nothing is built: the reason, then the general message and the protocol line.
+    // Nothing is built: the reasons to show and the protocol line.
     void refusals()
     {
         QFETCH(int, type);
         QFETCH(bool, central);
         QFETCH(int, function);
         QFETCH(int, keys);
-        QFETCH(Message, first);
+        QFETCH(int, com);
+        QFETCH(QList<Message>, messages);
+        QFETCH(QString, written);
         Project project;
         project.reader(type, central, function);
+        project.assignComPort(2, com);
         if (keys > 0)
             project.addKeys(QStringLiteral("P"), keys);
         const TransferPreparation p = project.prepare();
         QVERIFY(!p.job);
-        QCOMPARE(p.messages, (QList<Message> { first, TransferTexts::preparationFailedMessage() }));
-        QCOMPARE(p.protocolText, QString("Datenübertragung abgebrochen - Fehler in der Vorbereitung"));
+        QCOMPARE(p.messages, messages);
+        QCOMPARE(p.protocolText, written);
     }
 
     void overflowMessageNamesTheReader()
@@ -197,30 +214,6 @@ private slots:
             test::message(
                 "Die Schlüsselliste des Lesers Tor passt nicht in seinen Speicher (253 Einträge, höchstens 252).",
                 "Fehler", MessageIcon::Critical));
-    }
-
-    void unknownTypeAndMissingPortAreNamedInTheProtocol()
-    {
-        Project project;
-        project.reader(2, true);
-        TransferPreparation p = project.prepare();
-        QCOMPARE(p.messages, QList<Message> { TransferTexts::unknownType() });
-        QCOMPARE(p.protocolText,
-            QString("Datenübertragung für Tor abgebrochen - Der aus der Datenbank ausgelesene Typ "
-                    "des Lesers ist unbekannt!"));
-
-        project.exec("UPDATE Leser SET Typ = 0");
-        project.assignComPort(2, 0);
-        p = project.prepare();
-        QVERIFY(!p.job);
-        QCOMPARE(p.messages.size(), 1);
-        QVERIFY(
-            p.messages[0].text.startsWith("Dem HLV:BUS-Strang des Lesers ist keine COM-Schnittstelle zugeordnet!\r\n"
-                                          "Wenn Sie"));
-        QCOMPARE(p.messages[0].text.count("\r\n"), 8);
-        QCOMPARE(p.protocolText,
-            QString("Datenübertragung für Tor abgebrochen - Dem HLV:BUS-Strang des Lesers ist "
-                    "keine COM-Schnittstelle zugeordnet!"));
     }
 };
 
