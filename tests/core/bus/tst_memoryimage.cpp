@@ -208,6 +208,18 @@ private slots:
         QCOMPARE(p.protocolText, written);
     }
 
+    // An older file may hold a number that is not hexadecimal: no garbage is sent.
+    void keyNumberThatIsNotHexadecimalIsRefused()
+    {
+        Project project;
+        project.reader(0, false);
+        project.key(QStringLiteral("00000000ABCX"));
+        const TransferPreparation p = project.prepare();
+        QVERIFY(!p.job);
+        QCOMPARE(
+            p.messages.value(0).text, QString("Die Schlüsselnummer 00000000ABCX ist keine gültige Schlüsselnummer."));
+    }
+
     void overflowMessageNamesTheReader()
     {
         QCOMPARE(TransferTexts::tooManyRecords("Tor", 253),
