@@ -1,6 +1,9 @@
 #include "ui/main/FrmMain.h"
 
 #include "core/bus/BusSystem.h"
+#include "core/bus/transfer/DataTransfer.h"
+#include "core/bus/transfer/DeskReader.h"
+#include "core/bus/transfer/TransferTimers.h"
 #include "core/lang/Texts.h"
 #include "core/online/OnlineEvaluation.h"
 #include "core/project/ProjectPaths.h"
@@ -18,6 +21,7 @@
 #include "ui/main/MainStatusBar.h"
 #include "ui/main/MainToolbar.h"
 #include "ui/pages/monitor/MonitorPage.h"
+#include "ui/pages/transfer/TransferPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -65,9 +69,28 @@ FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* paren
         &services.events, &EventSink::messageRaised, this,
         [this](const Message& message) { MessageBox::show(this, message); }, Qt::QueuedConnection);
     loadCaptions(this, [this] { loadTexts(); });
+    connectTransfer();
 }
 
 FrmMain::~FrmMain() = default;
+
+// The transfer into the readers with its four timers, and the desk reader,
+// both on the ports of the bus.
+void FrmMain::connectTransfer()
+{
+    m_transfer = new DataTransfer(
+        m_bus->ports(), m_bus->reception(), m_services.protocol, m_operator,
+        [this] {
+            const QString name = m_services.session.workCopyName;
+            return name.isEmpty() ? QString() : workCopyPath(name);
+        },
+        this);
+    new TransferTimers(*m_transfer, this);
+    m_pages->transferPage().setTransfer(*m_transfer);
+    auto* desk = new DeskReader(this);
+    m_bus->ports().setDeskReaderReceiver([desk](char ch) { desk->receive(ch); });
+    connect(desk, &DeskReader::keyLearned, m_pages, &MainPages::learnKey);
+}
 
 QAction* FrmMain::menuItem(const QString& name) const { return m_menus->item(name); }
 QAction* FrmMain::toolbarButton(const QString& key) const { return m_toolbar->button(key); }
