@@ -16,6 +16,8 @@ void Shutdown::terminate(Way way)
     if (m_done)
         return;
     m_done = true;
+    if (m_hooks.abortTransfer)
+        m_hooks.abortTransfer();
     if (way == Way::Operator && m_session.projectOpen && m_hooks.askSaveAndClose)
         m_hooks.askSaveAndClose();
     if (m_writeProtocol)

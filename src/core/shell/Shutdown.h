@@ -9,6 +9,9 @@ struct Session;
 
 // What other parts of the program do when it ends. Each may stay empty.
 struct ShutdownHooks {
+    // Stops a transfer into a reader that is under way, first of all, so
+    // that its end is written before the program's.
+    std::function<void()> abortTransfer;
     // AskSaveAndClose: offers to save the open project and deletes its work copy.
     std::function<void()> askSaveAndClose;
     // Closes every serial port that is open.

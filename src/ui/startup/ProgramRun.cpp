@@ -2,6 +2,7 @@
 
 #include "core/bus/BusSystem.h"
 #include "core/bus/QtSerialPort.h"
+#include "core/bus/transfer/DataTransfer.h"
 #include "core/lang/Texts.h"
 #include "core/project/CommandLineProject.h"
 #include "core/project/ReadersToTransfer.h"
@@ -10,6 +11,8 @@
 #include "core/shell/StartupRepair.h"
 #include "core/shell/Version.h"
 #include "ui/login/FrmPW.h"
+#include "ui/main/MainPages.h"
+#include "ui/pages/transfer/TransferPage.h"
 #include "ui/protocol/FrmLogAnz.h"
 #include "ui/settings/FrmAllgemein.h"
 #include "ui/startup/MainActions.h"
@@ -52,6 +55,8 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     m_host.setProcedures(m_opener, m_creator);
     m_shutdown.hooks().askSaveAndClose = [this] { m_saver.AskSaveAndClose(); };
     m_shutdown.hooks().closePorts = [this] { m_window.bus().shutdown(); };
+    m_shutdown.hooks().abortTransfer = [this] { m_window.transfer().abort(TransferFailure::ProgramEnd); };
+    pendingTransfers = [this] { return m_window.pages().transferPage().waitingCount(); };
     m_window.setCloseGuard([this] { return confirmClose(); });
 
     connect(&m_loginDialog, &FrmLogIn::firstLogin, this, [this] { m_opener.OpenProjectStart(); });
