@@ -3,8 +3,11 @@
 // again within a few TimeBusOk (1 s here). Prints the time each replug took
 // to reopen (or that it did not within 20 s) and the CPU the program used.
 // The received telegrams fill the protocol list, shown in a list view as the
-// monitor page shows it.
-//   QT_QPA_PLATFORM=offscreen build/bench/varnox-bench-replug [replugs [telegrams/s per line [busy lines]]]
+// monitor page shows it; each telegram may be given a cost of its own in
+// microseconds, standing for whatever else the program does with it, so that
+// the event loop is as busy as on a slow or loaded PC.
+//   QT_QPA_PLATFORM=offscreen build/bench/varnox-bench-replug [replugs [telegrams/s per line [busy lines [µs]]]]
+#include "BusSimProcess.h"
 #include "ProjectFixture.h"
 #include "core/bus/BusSystem.h"
 #include "core/bus/QtSerialPort.h"
@@ -18,8 +21,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListView>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -39,52 +40,6 @@ double cpuSeconds()
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-// varnox-bussim with the replugged line and `busy` lines of traffic.
-class Simulator {
-public:
-    bool start(const QList<int>& lines)
-    {
-        QStringList args{"--dir", m_dir.path(), "--ports-file", m_dir.filePath("ports.ini"),
-                         "--log", m_dir.filePath("sim.log")};
-        for (const int n : lines)
-            args << "--line" << QString::number(n) << "--reader" << QStringLiteral("%1:%2:1").arg(n).arg(1000 + n);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../varnox-bussim"), args);
-        QByteArray out;
-        QElapsedTimer t;
-        t.start();
-        while (!out.contains("READY\n") && t.elapsed() < 60'000 && m_process.waitForReadyRead(1000))
-            out += m_process.readAllStandardOutput();
-        return out.contains("READY\n");
-    }
-    ~Simulator()
-    {
-        command("quit");
-        if (!m_process.waitForFinished(10'000))
-            m_process.kill();
-    }
-    void command(const QString& text)
-    {
-        m_process.write((text + QLatin1Char('\n')).toUtf8());
-        m_process.waitForBytesWritten(10'000);
-    }
-    void writePortsInto(ConfigFile& config) const
-    {
-        QFile file(m_dir.filePath("ports.ini"));
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const qsizetype eq = line.indexOf('=');
-            if (eq > 0)
-                config.writeValue("Ports", QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
-        }
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-};
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -93,6 +48,7 @@ int main(int argc, char* argv[])
     const int replugs = argc > 1 ? qMax(1, atoi(argv[1])) : 6;
     const int rate = argc > 2 ? qMax(0, atoi(argv[2])) : 200;
     const int busy = argc > 3 ? qBound(1, atoi(argv[3]), 14) : 14;
+    const int costUs = argc > 4 ? qMax(0, atoi(argv[4])) : 0;
     InitTexts();
 
     test::ProjectFixture project;
@@ -104,17 +60,27 @@ int main(int argc, char* argv[])
     const QString workCopy = project.path();
     BusSystem bus(factory, SystemClock::instance(), config, protocol, events, [workCopy] { return workCopy; });
     QListView view;  // as the monitor page shows cboProtIn
+    view.setUniformItemSizes(true);
     view.setModel(&bus.protocolList());
     view.resize(600, 110);
     view.show();
+    QObject::connect(&bus.reception(), &Reception::telegramFiled, [costUs] {
+        QElapsedTimer spent;
+        spent.start();
+        while (spent.nsecsElapsed() < costUs * 1000LL) {
+        }
+    });
 
     QList<int> lines{kReplugLine};
     for (int n = 2; int(lines.size()) <= busy; ++n) {
         if (n != 8)
             lines << n;
     }
-    Simulator sim;
-    if (!sim.start(lines)) {
+    QStringList simArgs;
+    for (const int n : lines)
+        simArgs << "--line" << QString::number(n) << "--reader" << QStringLiteral("%1:%2:1").arg(n).arg(1000 + n);
+    test::BusSimProcess sim;
+    if (!sim.start(simArgs)) {
         std::fprintf(stderr, "the simulator did not start\n");
         return 1;
     }
@@ -129,8 +95,9 @@ int main(int argc, char* argv[])
     }
     for (const int n : lines.mid(1))
         sim.command(QStringLiteral("traffic %1 %2").arg(n).arg(rate));
-    std::printf("%d busy lines, %d reader telegrams a second each; line %d replugged %d times (TimeBusOk 1 s)\n",
-                busy, rate, kReplugLine, replugs);
+    std::printf("%d busy lines, %d reader telegrams a second each, %d µs each; line %d replugged %d times "
+                "(TimeBusOk 1 s)\n",
+                busy, rate, costUs, kReplugLine, replugs);
 
     int reopened = 0;
     QElapsedTimer wall;
