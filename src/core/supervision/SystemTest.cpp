@@ -70,12 +70,11 @@ std::optional<int> SystemTest::tick()
         return int(now.msecsTo(m_due));
     switch (m_state) {
     case State::NextReader:
-        switch (loadReader()) {
+        switch (nextReader()) {
         case Row::NoReaders:
             m_state = State::Stopped;
             return std::nullopt;
-        case Row::PastEnd:
-            m_index = 0;
+        case Row::Unreadable:
             return pause(State::NextReader);
         case Row::Found:
             return after(kToSearchMs, State::Search);
@@ -97,15 +96,26 @@ std::optional<int> SystemTest::tick()
     return std::nullopt;
 }
 
-// The reader at the current index, in the order of the table. A project
-// that cannot be read right now is tried again after the pause.
-SystemTest::Row SystemTest::loadReader()
+// The reader at the current index, in the order of the table; past the last
+// one the round starts again with the first at once, so that the readers,
+// the last and the first included, are all one pause apart.
+SystemTest::Row SystemTest::nextReader()
+{
+    Row row = readReader();
+    if (row == Row::NoReaders && m_index > 0) {
+        m_index = 0;
+        row = readReader();
+    }
+    return row;
+}
+
+SystemTest::Row SystemTest::readReader()
 {
     const QString path = m_workCopyPath ? m_workCopyPath() : QString();
     if (path.isEmpty())
         return Row::NoReaders;
-    Row row = Row::PastEnd;
-    readFromProject(path, [&](Database& db) {
+    Row row = Row::NoReaders;
+    const Outcome read = readFromProject(path, [&](Database& db) {
         SQLite::Statement q(db.sql(),
             "SELECT coalesce(Seriennr, ''), coalesce(Lname, ''), coalesce(BusID, 0) "
             "FROM Leser ORDER BY rowid LIMIT 1 OFFSET ?");
@@ -115,12 +125,10 @@ SystemTest::Row SystemTest::loadReader()
             m_name = QString::fromStdString(q.getColumn(1).getString());
             m_line = q.getColumn(2).getInt();
             row = Row::Found;
-        } else if (m_index == 0) {
-            row = Row::NoReaders;
         }
         return Outcome::ok();
     });
-    return row;
+    return read ? row : Row::Unreadable; // tried again after the pause
 }
 
 std::optional<int> SystemTest::check()

@@ -40,9 +40,10 @@ public:
     int failures() const { return m_failures; }
 
 private:
-    enum class Row { Found, PastEnd, NoReaders };
+    enum class Row { Found, NoReaders, Unreadable };
 
-    Row loadReader();
+    Row nextReader();
+    Row readReader();
     std::optional<int> after(int ms, State next);
     std::optional<int> pause(State next);
     std::optional<int> check();
