@@ -114,7 +114,6 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 4);
         QVERIFY(MessageBox::shown().last().text.startsWith("Die gespeicherte Funktion Hupe, die im Fehlerfall auf "));
         dialog.tabs().setCurrentIndex(2);
-        QVERIFY(control<QCheckBox>(&dialog, "CheckDblSave")->isChecked());
         QCOMPARE(control<QLineEdit>(&dialog, "txtDblSave")->text(), rig.env.project.home().path());
         dialog.tabs().setCurrentIndex(0);
         QCOMPARE(MessageBox::shown().size(), 4); // said once per opening
@@ -183,26 +182,6 @@ private slots:
         QTcpSocket peer;
         peer.connectToHost(QHostAddress::LocalHost, network.listeningPort());
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30'000);
-    }
-
-    void remoteMaintenanceWindow()
-    {
-        Rig rig;
-        rig.store("Fernwartung", 0, 7, "/srv/alt.mdb");
-        auto* dialog = new FrmFernWartung(rig.env.workCopy, rig.supervision.core());
-        QVERIFY(showActive(dialog));
-        QTRY_COMPARE(rig.titles(), QStringList { "Fehler!" });
-        QCOMPARE(control<QLineEdit>(dialog, "TxtFWPfad")->text(), QString("/srv/alt.mdb"));
-        control<QCheckBox>(dialog, "CheckFW")->setChecked(true);
-        clickExpectingMessage(dialog, "CmdFWSave");
-        QCOMPARE(MessageBox::shown().last().title, QString("Zeitintervall fehlt"));
-        QVERIFY(dialog->isVisible());
-        choose(dialog, "CmbFWIntervall", "5");
-        press(dialog, "CmdFWSave");
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(rig.row("Fernwartung"), QString("1|5|/srv/alt.mdb"));
-        QVERIFY(rig.supervision.core().remoteMaintenance().running());
-        delete dialog;
     }
 
     // A whole run: opening the project starts its supervision, the menu

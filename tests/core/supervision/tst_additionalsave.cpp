@@ -2,17 +2,9 @@
 // folder that is gone, refuses writing or is full leaves the old copy as it
 // was, no part of a new one, and the project saved.
 #include "MessageCompare.h"
-#include "ProjectFiles.h"
-#include "ProtocolHome.h"
+#include "ProjectWorld.h"
 #include "ReadOnlyFolder.h"
-#include "ScriptedOperator.h"
-#include "core/project/ProjectContext.h"
-#include "core/project/ProjectHost.h"
 #include "core/project/ProjectPaths.h"
-#include "core/project/ProjectSaver.h"
-#include "core/project/WorkCopy.h"
-#include "core/shell/ProgramFolder.h"
-#include "core/shell/Session.h"
 #include "core/supervision/AdditionalSave.h"
 #include "core/supervision/SupervisionSettings.h"
 
@@ -23,56 +15,23 @@ using namespace varnox;
 
 namespace {
 
-// A host whose additional save is the real one, with what it had to say.
-class SavingHost final : public ProjectHost {
-public:
-    SettingRow setting;
-    QList<Message> messages;
-
-    void showProjectDialog(bool) override { }
-    void showNewProjectDialog(bool) override { }
-    void hideLoginDialog() override { }
-    void closeLoginDialog() override { }
-    void fillMainWindow() override { }
-    void terminate() override { }
-    void additionalSave(const QString& workCopy) override
-    {
-        const Outcome outcome = AdditionalSave(workCopy, setting);
-        if (!outcome)
-            messages << outcome.message();
-    }
-};
-
+// A saved project and the folder of its additional copy; the save of a
+// change reaches the project file whatever becomes of the copy.
 struct Rig {
-    test::TempHome home;
-    test::FakeClock clock;
-    Session session;
-    DailyProtocol protocol { clock };
-    test::ScriptedOperator op;
-    SavingHost host;
-    ProjectContext context { session, protocol, op, host };
-    ProjectSaver saver { context };
-    QString folder = home.file("sicherung");
+    test::ProjectWorld world;
+    QString workCopy = world.openProject("Anlage");
+    QString folder = world.home.file("sicherung");
+    SettingRow setting { true, 0, folder };
+    QString copy = folder + "/Anlage.mdb";
 
-    Rig()
-    {
-        QDir().mkpath(ProgramFolder::projectsDir());
-        QDir().mkpath(folder);
-        test::writeProject(ProgramFolder::projectsDir() + "/Anlage.mdb", test::Layout::Version8);
-        session.workCopyName = MakeWorkCopy("Anlage.mdb", op).name;
-        host.setting = { true, 0, folder };
-    }
+    Rig() { QDir().mkpath(folder); }
 
-    QString copy() const { return folder + "/Anlage.mdb"; }
-    QString projectFile() const { return ProgramFolder::projectsDir() + "/Anlage.mdb"; }
-    QString workCopy() const { return workCopyPath(session.workCopyName); }
-    // Saves a change of the project; the project file must take it whatever
-    // becomes of the additional copy.
-    void saveChange()
+    Outcome saveChange()
     {
-        test::addProfile(workCopy());
-        QVERIFY(saver.saveNow());
-        QCOMPARE(test::projectDigest(projectFile()), test::projectDigest(workCopy()));
+        world.change();
+        if (!world.saver.saveNow() || world.host.calls != QStringList { "additionalSave(~hlvAnlage.tmp)" })
+            qFatal("the project was not saved");
+        return AdditionalSave(workCopy, setting);
     }
     QStringList folderEntries() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 };
@@ -131,21 +90,19 @@ private slots:
     void copyReplacesTheOlderOne()
     {
         Rig rig;
-        writeFile(rig.copy(), "an older copy");
-        rig.saveChange();
-        QVERIFY(rig.host.messages.isEmpty());
-        QCOMPARE(test::projectDigest(rig.copy()), test::projectDigest(rig.workCopy()));
-        QCOMPARE(QFileInfo(rig.copy()).lastModified(), QFileInfo(rig.workCopy()).lastModified());
+        writeFile(rig.copy, "an older copy");
+        QVERIFY(rig.saveChange());
+        const QString workCopy = workCopyPath(rig.workCopy);
+        QCOMPARE(test::projectDigest(rig.copy), test::projectDigest(workCopy));
+        QCOMPARE(QFileInfo(rig.copy).lastModified(), QFileInfo(workCopy).lastModified());
         QCOMPARE(rig.folderEntries(), QStringList { "Anlage.mdb" });
     }
 
     void switchedOffCopiesNothing()
     {
         Rig rig;
-        rig.host.setting.on = false;
-        rig.host.setting.text.clear();
-        rig.saveChange();
-        QVERIFY(rig.host.messages.isEmpty());
+        rig.setting = {};
+        QVERIFY(rig.saveChange());
         QVERIFY(rig.folderEntries().isEmpty());
     }
 
@@ -171,11 +128,11 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, reason);
         Rig rig;
-        writeFile(rig.copy(), "an older copy");
+        writeFile(rig.copy, "an older copy");
         std::unique_ptr<test::ReadOnlyFolder> readOnly;
         std::unique_ptr<SmallFileSystem> small;
         if (fault == "empty") {
-            rig.host.setting.text.clear();
+            rig.setting.text.clear();
         } else if (fault == "gone") {
             QDir(rig.folder).removeRecursively();
         } else if (fault == "file") {
@@ -186,21 +143,21 @@ private slots:
             if (!readOnly->active())
                 QSKIP("no way to make a folder refuse writing here");
         } else if (fault == "full") {
-            QFile::remove(rig.copy());
+            QFile::remove(rig.copy);
             small = std::make_unique<SmallFileSystem>(rig.folder);
             if (!small->mounted())
                 QSKIP("a file system may not be mounted here");
-            writeFile(rig.copy(), "an older copy");
+            writeFile(rig.copy, "an older copy");
             small->fill();
         }
-        rig.saveChange();
-        QCOMPARE(rig.host.messages.size(), 1);
+        const Outcome outcome = rig.saveChange();
+        QVERIFY(!outcome);
         if (reason.endsWith(": ")) // the system's own description follows
-            QVERIFY2(rig.host.messages[0].text.startsWith(failure(reason).text), qPrintable(rig.host.messages[0].text));
+            QVERIFY2(outcome.message().text.startsWith(failure(reason).text), qPrintable(outcome.message().text));
         else
-            QCOMPARE(rig.host.messages[0], failure(reason));
+            QCOMPARE(outcome.message(), failure(reason));
         if (QFileInfo(rig.folder).isDir()) {
-            QCOMPARE(test::fileBytes(rig.copy()), QByteArray("an older copy"));
+            QCOMPARE(test::fileBytes(rig.copy), QByteArray("an older copy"));
             QVERIFY(!rig.folderEntries().contains("~hlvAnlage.mdb.sav"));
         }
     }
