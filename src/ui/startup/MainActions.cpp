@@ -53,9 +53,11 @@ void connectMainActions(ProgramRun& run)
     on({item("Standardmodus")}, &w, [&run] { run.loginDialog().RequestMode(Mode::Standard); });
     on({item("Konfigurationsmodus")}, &w, [&run] { run.loginDialog().RequestMode(Mode::Konfiguration); });
 
-    // What later versions bring: the printed key lists, the supervision and
-    // remote maintenance settings, printing the daily protocol.
-    for (const char* name : {"Keyliste_drucken", "Schluesseluebersicht", "Sicherheit", "Fernwartung"}) {
+    on({item("Sicherheit")}, &w, [&run] { run.supervision().openSecuritySettings(); });
+    on({item("Fernwartung")}, &w, [&run] { run.supervision().openRemoteMaintenance(); });
+
+    // What later versions bring: the printed key lists, printing the daily protocol.
+    for (const char* name : {"Keyliste_drucken", "Schluesseluebersicht"}) {
         QAction* a = item(name);
         on({a}, &w, [&run, a] { run.showNotYetAvailable(a->text()); });
     }

@@ -39,6 +39,7 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     , m_shutdown(m_session, [this](const QString& text) { m_protocol.write(text); })
     , m_window(m_services, portsOrOwn(ports, m_ownPorts))
     , m_op(&m_window)
+    , m_supervision(m_window, m_services, m_op)
     , m_login(m_session, m_config)
     , m_passwords(m_config)
     , m_loginDialog(m_login, m_protocol, &m_window)
@@ -53,8 +54,12 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     QApplication::setQuitOnLastWindowClosed(false);
     endProcess = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     m_host.setProcedures(m_opener, m_creator);
+    m_host.setSupervision(m_supervision);
     m_shutdown.hooks().askSaveAndClose = [this] { m_saver.AskSaveAndClose(); };
-    m_shutdown.hooks().closePorts = [this] { m_window.bus().shutdown(); };
+    m_shutdown.hooks().closePorts = [this] {
+        m_supervision.shutdown();
+        m_window.bus().shutdown();
+    };
     m_shutdown.hooks().abortTransfer = [this] { m_window.transfer().abort(TransferFailure::ProgramEnd); };
     pendingTransfers = [this] { return m_window.pages().transferPage().waitingCount(); };
     m_window.setCloseGuard([this] { return confirmClose(); });

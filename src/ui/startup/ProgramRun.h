@@ -16,6 +16,7 @@
 #include "ui/login/FrmLogIn.h"
 #include "ui/main/FrmMain.h"
 #include "ui/startup/ProjectWindows.h"
+#include "ui/supervision/SupervisionWindows.h"
 
 #include <QObject>
 #include <QPointer>
@@ -73,6 +74,7 @@ public:
     FrmMain& mainWindow() { return m_window; }
     FrmLogIn& loginDialog() { return m_loginDialog; }
     ProjectWindows& projectWindows() { return m_host; }
+    SupervisionWindows& supervision() { return m_supervision; }
     ProjectOpener& opener() { return m_opener; }
     ProjectSaver& saver() { return m_saver; }
     bool ended() const { return m_shutdown.done(); }
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<SerialPortFactory> m_ownPorts;
     FrmMain m_window;
     UiOperator m_op;
+    SupervisionWindows m_supervision;
     LoginProcedure m_login;
     PasswordChange m_passwords;
     FrmLogIn m_loginDialog;
