@@ -250,8 +250,9 @@ private slots:
 
     void longLinesWrapUnderTheirText()
     {
-        const QFontMetricsF metrics(printFont({}));
-        TextWrap wrap(metrics, 4000, DocumentLayouter::kTabStop);
+        const TextMeasure measure(printFont({}));
+        const QFontMetricsF& metrics = measure.metrics();
+        TextWrap wrap(measure, 4000, DocumentLayouter::kTabStop);
         const QList<WrappedLine> lines
             = wrap.wrap("06:00:00\t" + QString("Leser Haupteingang meldet ").repeated(4) + "X" + QString(90, 'W'));
         QVERIFY(lines.size() >= 4);

@@ -1,6 +1,6 @@
 // The key assignment window and the three print previews: the handover
 // protocol of a key, the list of all keys and the daily protocol of a day
-// (with a damaged record among its entries).
+// (with a damaged record among its entries); each document also as a PDF file.
 #include "Shots.h"
 #include "core/lang/Texts.h"
 #include "core/online/DailyProtocol.h"
@@ -12,6 +12,7 @@
 #include "core/shell/ProgramFolder.h"
 #include "core/shell/Session.h"
 #include "ui/common/AppServices.h"
+#include "ui/print/PagePainter.h"
 #include "ui/reports/FrmKeyAll.h"
 #include "ui/reports/FrmKeyList.h"
 #include "ui/reports/FrmKeyListPrint.h"
@@ -61,11 +62,18 @@ void writeDay(const FixedClock& clock)
     }
 }
 
-template <typename T> void composed(T& preview)
+// Shows the preview once its document is composed, and keeps the document
+// as a PDF file beside the picture.
+void shoot(const Shots& shots, PreviewWindow& preview, const QString& name)
 {
     preview.show();
     while (preview.composing())
         QCoreApplication::processEvents();
+    shots.save(&preview, name);
+    const QString pdf
+        = shots.folder + QLatin1Char('/') + name + QLatin1Char('-') + shots.language + QStringLiteral(".pdf");
+    if (!writePdf(preview.document(), pdf))
+        qFatal("cannot write %s", qPrintable(pdf));
 }
 
 } // namespace
@@ -99,17 +107,14 @@ void renderPrintPreviews(const Shots& shots, const QString& workCopy)
     if (!readHandoverBlocks(currentLanguage(), &handover.firstBlock, &handover.secondBlock))
         qFatal("no text blocks");
     FrmKeyListPrint handoverPreview(handoverDocument(handover));
-    composed(handoverPreview);
-    shots.save(&handoverPreview, "preview-handover");
+    shoot(shots, handoverPreview, QStringLiteral("preview-handover"));
 
     FrmKeyAll allKeys(services);
-    composed(allKeys);
-    shots.save(&allKeys, "preview-keys");
+    shoot(shots, allKeys, QStringLiteral("preview-keys"));
 
     writeDay(clock);
     FrmPrint day(protocol, clock.now().date());
-    composed(day);
-    shots.save(&day, "preview-day");
+    shoot(shots, day, QStringLiteral("preview-day"));
 }
 
 } // namespace varnox::shots

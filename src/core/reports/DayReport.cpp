@@ -93,8 +93,8 @@ Paragraph dayReportLine(const DayEntry& entry)
     if (entry.sound())
         return { .text = entry.line, .style = arial(12), .align = Align::Left };
     const QString mark = QLatin1Char('[') + recordStateText(entry.state) + QLatin1Char(']');
-    // An unreadable record has no time: its mark stands where the text would.
-    const QString text = entry.line.isEmpty() ? QLatin1Char('\t') + mark : entry.line + QStringLiteral("  ") + mark;
+    // An unreadable record has no time: its mark stands in the text column.
+    const QString text = entry.line.isEmpty() ? QStringLiteral("\t\t") + mark : entry.line + QStringLiteral("  ") + mark;
     return { .text = text, .style = arial(12, true, true), .align = Align::Left };
 }
 

@@ -24,7 +24,7 @@ Paragraph line(const QString& text, TextStyle style = times(), Align align = Ali
 Table stationTable(const QList<QStringList>& readers)
 {
     Table table;
-    table.columns = parseTableFormat(QStringLiteral("^+1000|+3800|^+1700|^+1100|^+1400;"));
+    table.columns = parseTableFormat(QStringLiteral("^+900|+3400|^+1800|^+1300|^+1600;"));
     table.header = readerListHeaders();
     table.style = times();
     for (const QStringList& row : readers) {

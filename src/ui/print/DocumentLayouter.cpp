@@ -9,7 +9,7 @@
 namespace varnox {
 namespace {
 
-constexpr double kCellPadX = 20;  // "lfd. Nr." in Courier 12 just fits its 1200 twips
+constexpr double kCellPadX = 20; // "lfd. Nr." in Courier 12 just fits its 1200 twips
 constexpr double kCellPadY = 40;
 constexpr double kFurnitureGap = 240;
 
@@ -52,7 +52,7 @@ DocumentLayouter::DocumentLayouter(const PageFrame& frame, const Document& docum
     m_doc.header = document.header;
     m_doc.footer = document.footer;
     m_doc.furnitureStyle = styleIndex(document.style);
-    const double lineHeight = m_metrics[m_doc.furnitureStyle]->lineSpacing();
+    const double lineHeight = m_measures[m_doc.furnitureStyle]->metrics().lineSpacing();
     const QSizeF paper = frame.paper();
 
     m_doc.headerTop = frame.top / 2;
@@ -100,7 +100,7 @@ int DocumentLayouter::styleIndex(const TextStyle& style)
     m_styles.append(style);
     m_doc.fonts.append(printFont(style));
     m_doc.marked.append(style.marked);
-    m_metrics.push_back(std::make_unique<QFontMetricsF>(m_doc.fonts.last()));
+    m_measures.push_back(std::make_unique<TextMeasure>(m_doc.fonts.last()));
     return int(m_styles.size() - 1);
 }
 
@@ -145,9 +145,10 @@ double DocumentLayouter::left(Align align, double width) const
 void DocumentLayouter::paragraph(const Paragraph& paragraph)
 {
     const int style = styleIndex(paragraph.style);
-    const QFontMetricsF& metrics = *m_metrics[style];
+    const TextMeasure& measure = *m_measures[style];
+    const QFontMetricsF& metrics = measure.metrics();
     const double lineHeight = metrics.lineSpacing();
-    TextWrap wrap(metrics, m_doc.frame.bodyWidth(), kTabStop);
+    TextWrap wrap(measure, m_doc.frame.bodyWidth(), kTabStop);
     for (const QString& text : textLines(paragraph.text)) {
         for (const WrappedLine& line : wrap.wrap(text)) {
             makeRoom(lineHeight);
@@ -177,13 +178,14 @@ void DocumentLayouter::tableRow(const Table& table, const QStringList& cells, bo
     TextStyle textStyle = table.style;
     textStyle.bold = textStyle.bold || header;
     const int style = styleIndex(textStyle);
-    const QFontMetricsF& metrics = *m_metrics[style];
+    const TextMeasure& measure = *m_measures[style];
+    const QFontMetricsF& metrics = measure.metrics();
     const double lineHeight = metrics.lineSpacing();
 
     QList<QList<WrappedLine>> wrapped;
     qsizetype lines = 1;
     for (qsizetype c = 0; c < table.columns.size(); ++c) {
-        TextWrap wrap(metrics, table.columns[c].width - 2 * kCellPadX, kTabStop);
+        TextWrap wrap(measure, table.columns[c].width - 2 * kCellPadX, kTabStop);
         QList<WrappedLine> cell;
         for (const QString& text : textLines(cells.value(c)))
             cell += wrap.wrap(text);

@@ -2,7 +2,8 @@
 
 #include "ui/print/LaidOutDocument.h"
 
-#include <QFontMetricsF>
+#include "ui/print/TextMeasure.h"
+
 #include <memory>
 #include <vector>
 
@@ -36,7 +37,7 @@ private:
     double left(Align align, double width) const;
 
     LaidOutDocument m_doc;
-    std::vector<std::unique_ptr<QFontMetricsF>> m_metrics;  // stable addresses while styles are added
+    std::vector<std::unique_ptr<TextMeasure>> m_measures; // stable addresses while styles are added
     QList<TextStyle> m_styles;
     double m_bodyTop = 0;
     double m_bodyBottom = 0;

@@ -5,8 +5,10 @@
 #include "ui/print/PrintFonts.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSaveFile>
 
 namespace varnox {
@@ -30,6 +32,27 @@ void paintPart(QPainter& painter, const LaidOutDocument& doc, const QStringList&
         painter.drawText(QPointF(x, y), line);
         y += metrics.lineSpacing();
     }
+}
+
+// The glyphs of the font itself, placed by their advances, as the layout
+// measured them; text that needs glyphs the font lacks goes the long way,
+// through the fonts that have them.
+void drawRun(QPainter& painter, const QRawFont& font, const TextRun& run)
+{
+    const QList<quint32> glyphs = font.glyphIndexesForString(run.text);
+    if (glyphs.size() != run.text.size() || glyphs.contains(0)) {
+        painter.drawText(run.pos, run.text);
+        return;
+    }
+    QList<QPointF> positions = font.advancesForGlyphIndexes(glyphs);
+    QPointF x;
+    for (QPointF& position : positions)
+        x += std::exchange(position, x);
+    QGlyphRun glyphRun;
+    glyphRun.setRawFont(font);
+    glyphRun.setGlyphIndexes(glyphs);
+    glyphRun.setPositions(positions);
+    painter.drawGlyphRun(run.pos, glyphRun);
 }
 
 void paintFurniture(QPainter& painter, const LaidOutDocument& doc, int index)
@@ -58,14 +81,17 @@ void paintPage(QPainter& painter, const LaidOutDocument& doc, int index)
         painter.fillRect(shade, kShade);
     painter.setPen(QPen(Qt::black, DocumentLayouter::kLineWidth));
     painter.drawLines(page.lines);
+    QList<QRawFont> rawFonts(doc.fonts.size());
     int style = -1;
     for (const TextRun& run : page.runs) {
         if (run.style != style) {
             style = run.style;
             painter.setFont(doc.fonts[style]);
             painter.setPen(doc.marked[style] ? kMarked : QColor(Qt::black));
+            if (!rawFonts[style].isValid())
+                rawFonts[style] = QRawFont::fromFont(doc.fonts[style]);
         }
-        painter.drawText(run.pos, run.text);
+        drawRun(painter, rawFonts[style], run);
     }
     paintFurniture(painter, doc, index);
 }

@@ -116,7 +116,8 @@ void PreviewWindow::loadCaptions()
     varnox::setToolTip(m_pdf, GetText(3809, "Speichert das Dokument als PDF-Datei"));
     setCaption(m_close, GetText(163, "Schließen"));
     varnox::setToolTip(m_close, GetText(198, "Zum Hauptprogramm zurückkehren"));
-    varnox::setToolTip(m_view, GetText(641, "+ZOOM - Doppelklick linke Maustaste, -ZOOM - Doppelklick rechte Maustaste"));
+    varnox::setToolTip(
+        m_view, GetText(641, "+ZOOM - Doppelklick linke Maustaste, -ZOOM - Doppelklick rechte Maustaste"));
     showPage(currentPage());
 }
 

@@ -27,6 +27,7 @@ QFont printFont(const TextStyle& style)
     font.setPixelSize(qRound(style.size * kTwipsPerPoint));
     font.setBold(style.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false); // so that a text is as wide as its characters' advances (TextMeasure)
     font.setStyleHint(
         style.family.startsWith(QLatin1String("Courier"), Qt::CaseInsensitive) ? QFont::TypeWriter : QFont::AnyStyle);
     return font;

@@ -17,7 +17,7 @@ constexpr double kTwipsPerPoint = 20.0;
 // documents were designed for.
 QString printFamily(const QString& family);
 
-// The font of a style, sized in twips, unhinted so that it measures the same
+// The font of a style, sized in twips, unhinted and without kerning so that it measures the same
 // on the screen, on paper and in a PDF file.
 QFont printFont(const TextStyle& style);
 

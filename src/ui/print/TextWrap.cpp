@@ -23,18 +23,17 @@ QStringList words(const QString& text)
     return out;
 }
 
-QString withoutTrailingBlanks(const QString& word)
+QStringView withoutTrailingBlanks(QStringView word)
 {
-    qsizetype n = word.size();
-    while (n > 0 && word[n - 1] == QLatin1Char(' '))
-        --n;
-    return word.left(n);
+    while (!word.isEmpty() && word.back() == QLatin1Char(' '))
+        word.chop(1);
+    return word;
 }
 
 } // namespace
 
-TextWrap::TextWrap(const QFontMetricsF& metrics, double width, double tabStop)
-    : m_metrics(metrics)
+TextWrap::TextWrap(const TextMeasure& measure, double width, double tabStop)
+    : m_measure(measure)
     , m_width(width)
     , m_tabStop(tabStop)
 {
@@ -97,10 +96,10 @@ void TextWrap::placeLongWord(QString word)
 {
     while (!word.isEmpty()) {
         qsizetype fits = 1;
-        while (fits < word.size() && m_x + advance(word.left(fits + 1)) <= m_width)
+        while (fits < word.size() && m_x + advance(QStringView(word).left(fits + 1)) <= m_width)
             ++fits;
         m_piece += word.left(fits);
-        m_x += advance(word.left(fits));
+        m_x += advance(QStringView(word).left(fits));
         m_current.width = qMax(m_current.width, m_x);
         word.remove(0, fits);
         if (!word.isEmpty()) {

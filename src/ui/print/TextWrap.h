@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFontMetricsF>
+#include "ui/print/TextMeasure.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,7 +24,7 @@ struct WrappedLine {
 // followed the TAB, so that the protocol's times stay in their column.
 class TextWrap {
 public:
-    TextWrap(const QFontMetricsF& metrics, double width, double tabStop);
+    TextWrap(const TextMeasure& measure, double width, double tabStop);
 
     QList<WrappedLine> wrap(const QString& text);
 
@@ -32,9 +33,9 @@ private:
     void placeLongWord(QString word);
     void flushPiece();
     void newLine();
-    double advance(const QString& text) const { return m_metrics.horizontalAdvance(text); }
+    double advance(QStringView text) const { return m_measure.width(text); }
 
-    const QFontMetricsF& m_metrics;
+    const TextMeasure& m_measure;
     double m_width;
     double m_tabStop;
     QList<WrappedLine> m_lines;

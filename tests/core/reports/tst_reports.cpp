@@ -259,7 +259,7 @@ private slots:
         QCOMPARE(report.percent(), 100);
         QCOMPARE(texts(blocks),
             QStringList({ "06:00:00\tProgramm gestartet", "06:00:01\tLeser\tmit Tab",
-                QString::fromUtf8("\t[nicht entschlüsselbar]"),
+                QString::fromUtf8("\t\t[nicht entschlüsselbar]"),
                 QString::fromUtf8("06:00:02\tnachgetragen  [nicht verschlüsselt]") }));
         QVERIFY(std::get<Paragraph>(blocks[2]).style.marked && !std::get<Paragraph>(blocks[1]).style.marked);
         QVERIFY(!QFileInfo::exists(home.home.file("log/~hlv05122026.tmp")));
