@@ -12,6 +12,7 @@
 #include "ui/print/PagePainter.h"
 #include "ui/print/PdfFile.h"
 #include "ui/print/PrintFonts.h"
+#include "ui/print/PreviewView.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/TextWrap.h"
 #include "ui/protocol/FrmLogAnz.h"
@@ -298,6 +299,52 @@ private slots:
         preview.chooseDay(kDay.addDays(1));
         QCOMPARE(MessageBox::shown().last().text, QString::fromUtf8("Für diesen Tag existiert keine Protokolldatei."));
         QCOMPARE(preview.document().pageCount(), 0);
+    }
+
+    void zoomByListAndDoubleClick()
+    {
+        Project p;
+        p.protocol.write("Programm gestartet");
+        FrmPrint preview(p.protocol, kDay);
+        preview.show();
+        waitComposed(preview);
+        auto* mode = control<QComboBox>(&preview, "CmbZoomMode");
+        auto* percent = control<QComboBox>(&preview, "CmbZoom");
+        QCOMPARE(percent->count(), 20);
+        QCOMPARE(percent->itemText(19), "400 %");
+        QVERIFY(!percent->isEnabled());
+        choose(&preview, "CmbZoomMode", "Seitenbreite");
+        QCOMPARE(preview.view()->zoom(), PreviewView::Zoom::PageWidth);
+        choose(&preview, "CmbZoomMode", "Prozentsatz");
+        choose(&preview, "CmbZoom", "60 %");
+        QVERIFY(percent->isEnabled());
+        QCOMPARE(preview.view()->percent(), 60);
+        QTest::mouseDClick(preview.view()->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(preview.view()->viewport(), Qt::LeftButton);
+        QTest::mouseDClick(preview.view()->viewport(), Qt::RightButton);
+        QCOMPARE(preview.view()->percent(), 80);
+        QCOMPARE(percent->currentText(), "80 %");
+        choose(&preview, "CmbZoomMode", "Ganze Seite");
+        QTest::mouseDClick(preview.view()->viewport(), Qt::LeftButton);
+        QCOMPARE(mode->currentText(), "Prozentsatz");
+        QCOMPARE(percent->currentData().toInt(), preview.view()->percent());
+    }
+
+    void filesThatCannotBeWrittenAreReported()
+    {
+        Project p;
+        FrmKeyAll preview(p.services);
+        waitComposed(preview);
+        const QString nowhere = p.out.filePath("fehlt/keys.pdf");
+        queuePdfPath(nowhere);
+        press(&preview, "CmdPdf");
+        QVERIFY(MessageBox::shown().last().text.startsWith("Die PDF-Datei kann nicht geschrieben werden:"));
+        PrinterChoice::redirectToPdf(nowhere);
+        FrmKeyAll printing(p.services);
+        waitComposed(printing);
+        press(&printing, "CmdAlleSeiten");
+        QVERIFY(MessageBox::shown().last().text.startsWith("Der Drucker kann nicht benutzt werden:"));
+        QVERIFY(!QFileInfo::exists(nowhere));
     }
 
     void viewerPrintsThePlainProtocolOnlyWhenAsked()
