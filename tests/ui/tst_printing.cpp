@@ -11,8 +11,8 @@
 #include "ui/print/DocumentLayouter.h"
 #include "ui/print/PagePainter.h"
 #include "ui/print/PdfFile.h"
-#include "ui/print/PrintFonts.h"
 #include "ui/print/PreviewView.h"
+#include "ui/print/PrintFonts.h"
 #include "ui/print/PrinterChoice.h"
 #include "ui/print/TextWrap.h"
 #include "ui/protocol/FrmLogAnz.h"
@@ -185,6 +185,9 @@ private slots:
     {
         Project p;
         p.project.addKeys("Verwaltung", 98, 100);
+        // A name beyond the Latin scripts takes the text engine's way onto the page.
+        p.project.exec("INSERT INTO Schluessel (Schluesselnr, Sname, AbsoluteZeit) VALUES ('0000000000FF', ?, 0)",
+            QString::fromUtf8("Иван Łukasz"));
         PrinterChoice::redirectToPdf(p.pdf("printed"));
         QString pdf;
         whenModal<FrmKeyAll>([&](FrmKeyAll* preview) {
@@ -204,10 +207,12 @@ private slots:
             QVERIFY2(text.contains(QStringLiteral("Seite %1 von 3").arg(page)), qPrintable(text.right(80)));
             QVERIFY(
                 text.contains(QString::fromUtf8("Liste aller registrierten Schlüssel Projektname: test 05.12.2026")));
-            QVERIFY2(text.contains(QString::fromUtf8("lfd. Nr. Schlüsselbezeichnung Schlüssel-Nr.")), qPrintable(text.left(300)));
+            QVERIFY2(text.contains(QString::fromUtf8("lfd. Nr. Schlüsselbezeichnung Schlüssel-Nr.")),
+                qPrintable(text.left(300)));
         }
         QVERIFY(pdfText(pdf, 1).contains("000001 Gast 000000000001"));
         QVERIFY(pdfText(pdf, 3).contains("000100 Schlüssel 000000000197 000000000197"));
+        QVERIFY(pdfText(pdf, 3).contains(QString::fromUtf8("000101 Иван Łukasz 0000000000FF")));
         QCOMPARE(pdfPages(p.pdf("printed")), 1);
         QVERIFY(pdfText(p.pdf("printed")).contains("Seite 2 von 3"));
 

@@ -11,6 +11,8 @@
 #include <QRawFont>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace varnox {
 namespace {
 
@@ -34,13 +36,19 @@ void paintPart(QPainter& painter, const LaidOutDocument& doc, const QStringList&
     }
 }
 
-// The glyphs of the font itself, placed by their advances, as the layout
-// measured them; text that needs glyphs the font lacks goes the long way,
-// through the fonts that have them.
+// Text of the Latin scripts goes straight to the font's own glyphs, placed
+// by their advances as the layout measured them; any other text (marks that
+// combine, scripts that need shaping, glyphs the font lacks) goes the long
+// way, through the text engine and the fonts that have its glyphs.
+bool simpleText(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x250; });
+}
+
 void drawRun(QPainter& painter, const QRawFont& font, const TextRun& run)
 {
-    const QList<quint32> glyphs = font.glyphIndexesForString(run.text);
-    if (glyphs.size() != run.text.size() || glyphs.contains(0)) {
+    const QList<quint32> glyphs = simpleText(run.text) ? font.glyphIndexesForString(run.text) : QList<quint32>();
+    if (glyphs.isEmpty() || glyphs.size() != run.text.size() || glyphs.contains(0)) {
         painter.drawText(run.pos, run.text);
         return;
     }
