@@ -97,7 +97,7 @@ QString linkedFunctionText(int linkedFunction)
 
 QString zoneDisplayText(const QString& stored)
 {
-    return stored.toUpper() == kAlwaysZone ? GetText(102, "IMMER") : stored;
+    return isAlwaysZone(stored) ? GetText(102, "IMMER") : stored;
 }
 
 Message noProfileChosenMessage()
@@ -150,7 +150,7 @@ Outcome readAssignmentZones(const QString& workCopy, QList<ZoneChoice>& zones)
         SQLite::Statement q(db.sql(), "SELECT Tname FROM Zeitzonen ORDER BY rowid");
         while (q.executeStep()) {
             const QString name = text(q, 0);
-            if (name.toUpper() == kAlwaysZone)
+            if (isAlwaysZone(name))
                 zones.prepend({zoneDisplayText(name), kAlwaysZone});
             else
                 zones.append({name, name});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Reader.h"
 #include "core/shell/Message.h"
 
 #include <QStringList>
@@ -19,7 +20,7 @@ struct FunctionForm {
     QString name;
     int busPosition = -1;
     FunctionKind kind = FunctionKind::None;
-    QString reader;          // door opener: the reader's name
+    QString readerSerial;    // door opener: the reader's serial number
     QString serial;          // control function: the device's serial number
     int controlNumber = -1;  // control function: list position, number - 1
     ProtocolLength length = ProtocolLength::None;
@@ -30,8 +31,8 @@ struct FunctionForm {
 // shown of a function that no longer fits its kind or lost its reader.
 struct FunctionView {
     FunctionForm form;
-    QStringList readers;  // door opener: the readers of its bus line
-    int address = -1;     // door opener: the address its telegram names
+    QList<ReaderListEntry> readers;  // door opener: the readers of its bus line
+    int address = -1;                // door opener: the address its telegram names
     std::optional<Message> warning;
 };
 

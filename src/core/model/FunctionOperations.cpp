@@ -70,8 +70,8 @@ std::optional<QString> protocolOf(Database& db, const FunctionForm& form, Messag
 {
     switch (form.kind) {
     case FunctionKind::DoorOpener: {
-        SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE Lname = ? AND BusID = ?");
-        q.bind(1, form.reader.toStdString());
+        SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE Seriennr = ? AND BusID = ?");
+        q.bind(1, form.readerSerial.toStdString());
         q.bind(2, BusLineList::lineAt(form.busPosition));
         if (!q.executeStep()) {
             failure = noReader();
@@ -117,7 +117,7 @@ std::optional<Message> FunctionOperations::check(const FunctionForm& form)
     case FunctionKind::None:
         return fault(GetText(325, "Ordnen Sie der Funktion einen Funktionstyp zu!"), GetText(326, "Funktionstyp fehlt"),
                      FunctionField::kind);
-    case FunctionKind::DoorOpener: return form.reader.isEmpty() ? std::optional(noReader()) : std::nullopt;
+    case FunctionKind::DoorOpener: return form.readerSerial.isEmpty() ? std::optional(noReader()) : std::nullopt;
     case FunctionKind::Control: return checkControl(form);
     case FunctionKind::Free: return checkFree(form);
     }

@@ -15,14 +15,14 @@ namespace {
 
 void showDoorOpener(Database& db, int busLine, const QString& protocol, FunctionView& out)
 {
-    out.readers = ReaderQueries::namesOnLine(db, busLine);
+    out.readers = ReaderQueries::onLine(db, busLine);
     const int address = FunctionProtocol::doorOpenerAddress(protocol);
-    const QString reader = address < 0 ? QString() : ReaderQueries::nameAt(db, busLine, address);
+    const QString reader = address < 0 ? QString() : ReaderQueries::serialAt(db, busLine, address);
     if (reader.isEmpty()) {
         out.warning = FunctionMessages::readerGone();
         return;
     }
-    out.form.reader = reader;
+    out.form.readerSerial = reader;
     out.address = address;
 }
 

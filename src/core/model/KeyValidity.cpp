@@ -59,6 +59,34 @@ QDateTime toMinute(const QDateTime& t) { return QDateTime(t.date(), QTime(t.time
 
 Message periodMessage(const QString& text) { return stopMessage(text, GetText(916, "Varnox")); }
 
+// Gaps last an hour, rarely two; a whole skipped day is the longest known.
+constexpr int kLongestGapMinutes = 2 * 24 * 60;
+
+Message skippedTimeMessage(QDate date, QTime time, const QDateTime& firstValid, bool start)
+{
+    const QString which = start ? GetText(3456, "Die Startzeit ") : GetText(3457, "Die Endzeit ");
+    return exclamationMessage(
+        messageLines({which + validityText(date, time)
+                          + GetText(3458, " gibt es nicht, weil die Uhr in dieser Nacht vorgestellt wird."),
+                      GetText(3459, "Die erste gültige Zeit danach, ") + validityText(firstValid)
+                          + GetText(3460, ", wurde eingetragen."),
+                      GetText(3461, "Prüfen Sie sie und betätigen Sie erneut den Button ")
+                          + quoted(GetText(3230, "Übernehmen")) + QLatin1Char('.')}),
+        GetText(3462, "Ungültige Zeit"), QStringLiteral("DTPicker%1").arg(start ? 1 : 3));
+}
+
+// Puts the first valid minute in place of a skipped time.
+std::optional<Message> moveSkipped(QDate& date, QTime& time, bool start)
+{
+    const std::optional<QDateTime> after = afterSkippedTime(date, time);
+    if (!after)
+        return std::nullopt;
+    Message message = skippedTimeMessage(date, time, *after, start);
+    date = after->date();
+    time = after->time();
+    return message;
+}
+
 }  // namespace
 
 Outcome readValidityDefaults(const QString& workCopy, ValidityDefaults& d)
@@ -105,6 +133,36 @@ ValidityPeriod initialPeriod(const ValidityDefaults& defaults, bool fixedPeriod,
             return ValidityPeriod{*start, *end};
     }
     return proposedPeriod(defaults, clock);
+}
+
+std::optional<QDateTime> afterSkippedTime(QDate date, QTime time)
+{
+    // A time that exists reads back as it was given, whatever a library
+    // version makes of one that does not.
+    const auto exists = [](const QDateTime& t, QDate d, QTime tm) {
+        return t.isValid() && t.date() == d && t.time() == tm;
+    };
+    if (!date.isValid() || !time.isValid() || exists(QDateTime(date, time), date, time))
+        return std::nullopt;
+    // The wall clock walked minute by minute, free of any time zone.
+    const QDateTime wall(date, QTime(time.hour(), time.minute()), Qt::UTC);
+    for (int minute = 1; minute <= kLongestGapMinutes; ++minute) {
+        const QDateTime next = wall.addSecs(60 * minute);
+        const QDateTime local(next.date(), next.time());
+        if (exists(local, next.date(), next.time()))
+            return local;
+    }
+    return std::nullopt;
+}
+
+Outcome takeOverPeriod(PickedPeriod& picked, const Clock& clock, ValidityPeriod& period)
+{
+    if (auto m = moveSkipped(picked.startDate, picked.startTime, true))
+        return Outcome::fail(*m);
+    if (auto m = moveSkipped(picked.endDate, picked.endTime, false))
+        return Outcome::fail(*m);
+    period = ValidityPeriod{QDateTime(picked.startDate, picked.startTime), QDateTime(picked.endDate, picked.endTime)};
+    return checkPeriod(period, clock);
 }
 
 Outcome checkPeriod(const ValidityPeriod& period, const Clock& clock)

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 
+#include <optional>
+
 namespace varnox {
 
 class Clock;
@@ -47,5 +49,24 @@ ValidityPeriod initialPeriod(const ValidityDefaults& defaults, bool fixedPeriod,
 // Whether the dialog may take the period over: the end not before the start
 // ("Endzeit liegt vor der Startzeit!", checked first), and not in the past.
 Outcome checkPeriod(const ValidityPeriod& period, const Clock& clock);
+
+// The period as the dialog's pickers hold it: dates and times of day, which
+// need not exist as local times.
+struct PickedPeriod {
+    QDate startDate;
+    QTime startTime;
+    QDate endDate;
+    QTime endTime;
+};
+
+// The first minute after a local time that the clock skips when it is put
+// forward (the hour lost when summer time begins); nullopt when the time exists.
+std::optional<QDateTime> afterSkippedTime(QDate date, QTime time);
+
+// Takes the picked period over into `period`. A start or end the clock skips
+// is refused with a message naming it and the first valid minute after it,
+// which then stands in `picked` in its place, so that the operator sees it
+// and can take it over; otherwise checkPeriod() decides.
+Outcome takeOverPeriod(PickedPeriod& picked, const Clock& clock, ValidityPeriod& period);
 
 }  // namespace varnox

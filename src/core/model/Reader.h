@@ -55,10 +55,14 @@ struct ReaderForm {
     ReaderSettings settings;
 };
 
-// A line of the reader list.
+// A line of a list of readers. Names need not be unique: a choice in such a
+// list stands for its serial number.
 struct ReaderListEntry {
     QString name;
+    QString serial;
     bool central = true;
+
+    bool operator==(const ReaderListEntry&) const = default;
 };
 
 // The object names of the reader page's fields; a failed check puts the

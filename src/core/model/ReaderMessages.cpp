@@ -36,6 +36,19 @@ Message cannotBecomeCentral()
                               GetText(438, "Nicht möglich!"), QString::fromLatin1(ReaderField::central));
 }
 
+Message switchReplacesAssignments(int count)
+{
+    return Message {
+        messageLines(
+            { GetText(3450, "Im dezentralen Modus gilt ein Leser in jedem seiner Zutrittsprofile zu jeder Zeit"),
+                GetText(3451, "und mit seiner eigenen verknüpften Funktion."),
+                GetText(3452, "Zeitzone und Funktion werden deshalb in ") + QString::number(count)
+                    + GetText(3453, " Zuordnung(en) dieses Lesers ersetzt."),
+                GetText(3454, "Möchten Sie den Leser in den dezentralen Modus umschalten?") }),
+        GetText(3455, "Moduswechsel"), MessageIcon::Question, QString(), false
+    };
+}
+
 Message notFoundForDelete()
 {
     return exclamationMessage(GetText(422, "Der zu löschende Leser wurde nicht gefunden!"), GetText(246, "Fehler"));

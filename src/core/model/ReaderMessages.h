@@ -10,6 +10,9 @@ namespace ReaderMessages {
 
 Message tooManyKeysForDecentral();
 Message cannotBecomeCentral();
+// The question before a switch to dezentraler Modus replaces the zone and
+// function of `count` assignments.
+Message switchReplacesAssignments(int count);
 Message notFoundForDelete();
 Message notFoundForChange();
 Message notFoundForLoad();

@@ -7,6 +7,7 @@
 #include "core/model/ReaderMessages.h"
 #include "core/model/ReaderQueries.h"
 #include "core/model/SerialNumber.h"
+#include "core/model/ZoneOperations.h"
 #include "core/project/Database.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -77,6 +78,30 @@ bool linkedToProfile(Database& db, const QString& serial)
     return q.executeStep();
 }
 
+bool switchesToDecentral(const Reader& stored, const ReaderForm& form)
+{
+    return stored.central && form.mode == ReaderMode::Decentral;
+}
+
+// The assignments of the reader that name a zone other than the always-zone
+// or a function of their own.
+int assignmentsWithChoices(Database& db, const QString& serial)
+{
+    return countRows(db, "SELECT count(*) FROM Zuleser WHERE Leser = ? "
+                         "AND (Zeitzone IS NOT ? OR coalesce(ZFunktion, '') <> '')",
+                     {serial, kAlwaysZone});
+}
+
+// A decentral reader opens for its profiles at any time with its own linked
+// function, so its assignments hold the always-zone and no function.
+void bringAssignmentsToDecentral(Database& db, const QString& serial)
+{
+    SQLite::Statement q(db.sql(), "UPDATE Zuleser SET Zeitzone = ?, ZFunktion = NULL WHERE Leser = ?");
+    q.bind(1, kAlwaysZone.toStdString());
+    q.bind(2, serial.toStdString());
+    q.exec();
+}
+
 // Door-opener functions name their reader by bus line and address, so they
 // follow the reader to its new address.
 void moveDoorOpeners(Database& db, int busLine, int oldAddress, int newAddress)
@@ -117,7 +142,7 @@ std::optional<Message> ReaderOperations::checkChange(const Reader& stored, const
         return missingName();
     if (form.address < 0)
         return missingAddress();
-    if (form.mode == ReaderMode::Decentral && stored.keyCount > kMaxDecentralKeys)
+    if (switchesToDecentral(stored, form) && stored.keyCount > kMaxDecentralKeys)
         return ReaderMessages::tooManyKeysForDecentral();
     if (form.mode != ReaderMode::Decentral && !stored.central)
         return ReaderMessages::cannotBecomeCentral();
@@ -143,6 +168,8 @@ Outcome ReaderOperations::create(const ReaderForm& form) const
     r.keyCount = 0;
     r.modify = true;
     return writeToProject(m_path, [&](Database& db) {
+        if (ReaderQueries::serialTaken(db, r.serial))
+            throw DbRefusal(DbErrorKind::Duplicate);
         SQLite::Statement q(db.sql(),
                             "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
                             "RSZ, ProgSp, TOE, Akustik, Modify, Zeiterfassung) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, ?, 1, ?)");
@@ -186,8 +213,28 @@ Outcome ReaderOperations::change(const QString& serial, const ReaderForm& form) 
         q.exec();
         if (changed.address != stored->address)
             moveDoorOpeners(db, stored->busLine, stored->address, changed.address);
+        if (switchesToDecentral(*stored, form))
+            bringAssignmentsToDecentral(db, serial);
         return Outcome::ok();
     }, writeRefusals);
+}
+
+Outcome ReaderOperations::questionBeforeChange(const QString& serial, const ReaderForm& form,
+                                               std::optional<Message>& question) const
+{
+    question.reset();
+    return readFromProject(m_path, [&](Database& db) {
+        const std::optional<Reader> stored = ReaderQueries::bySerial(db, serial);
+        if (!stored)
+            return Outcome::ok();  // change() reports it
+        if (auto m = checkChange(*stored, form))
+            return Outcome::fail(*m);
+        if (!switchesToDecentral(*stored, form))
+            return Outcome::ok();
+        if (const int replaced = assignmentsWithChoices(db, serial); replaced > 0)
+            question = ReaderMessages::switchReplacesAssignments(replaced);
+        return Outcome::ok();
+    });
 }
 
 Outcome ReaderOperations::changeSerial(const QString& serial, const QString& newSerial) const
@@ -202,6 +249,8 @@ Outcome ReaderOperations::changeSerial(const QString& serial, const QString& new
         // Access profiles name the reader by its serial number.
         if (normalized != serial && linkedToProfile(db, serial))
             throw DbRefusal(DbErrorKind::StillReferenced);
+        if (ReaderQueries::serialTaken(db, normalized, serial))
+            throw DbRefusal(DbErrorKind::Duplicate);
         SQLite::Statement q(db.sql(), "UPDATE Leser SET Seriennr = ?, Modify = 1 WHERE Seriennr = ?");
         q.bind(1, normalized.toStdString());
         q.bind(2, serial.toStdString());

@@ -17,8 +17,16 @@ public:
     Outcome create(const ReaderForm& form) const;
 
     // Changes the reader with the serial number `serial` to the page's
-    // entries; type and serial number stay as they are.
+    // entries; type and serial number stay as they are. A central reader
+    // switched to dezentraler Modus takes its assignments along: they get
+    // the always-zone and no function, as a decentral reader's do.
     Outcome change(const QString& serial, const ReaderForm& form) const;
+
+    // What the operator must confirm before change(): `question` is set when
+    // the switch to dezentraler Modus replaces the zone or function of any
+    // of the reader's assignments. Fails with change()'s own refusal of the
+    // entries, so that nothing is asked before a certain refusal.
+    Outcome questionBeforeChange(const QString& serial, const ReaderForm& form, std::optional<Message>& question) const;
 
     // Gives the reader a new serial number and nothing else.
     Outcome changeSerial(const QString& serial, const QString& newSerial) const;

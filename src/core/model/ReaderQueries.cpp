@@ -44,6 +44,13 @@ Reader readRow(SQLite::Statement& q)
     return r;
 }
 
+// A row of "Lname, Seriennr, Zmodus".
+ReaderListEntry listEntry(SQLite::Statement& q)
+{
+    return ReaderListEntry{QString::fromStdString(q.getColumn(0).getString()),
+                           QString::fromStdString(q.getColumn(1).getString()), q.getColumn(2).getInt() != 0};
+}
+
 std::optional<Reader> firstRow(SQLite::Statement& q)
 {
     if (!q.executeStep())
@@ -60,29 +67,35 @@ std::optional<Reader> ReaderQueries::bySerial(Database& db, const QString& seria
     return firstRow(q);
 }
 
-std::optional<Reader> ReaderQueries::byName(Database& db, const QString& name)
+QList<ReaderListEntry> ReaderQueries::onLine(Database& db, int busLine)
 {
-    SQLite::Statement q(db.sql(), "SELECT * FROM Leser WHERE Lname = ?");
-    q.bind(1, name.toStdString());
-    return firstRow(q);
-}
-
-QStringList ReaderQueries::namesOnLine(Database& db, int busLine)
-{
-    QStringList names;
-    SQLite::Statement q(db.sql(), "SELECT Lname FROM Leser WHERE BusID = ? ORDER BY rowid");
+    QList<ReaderListEntry> readers;
+    SQLite::Statement q(db.sql(), "SELECT Lname, Seriennr, Zmodus FROM Leser WHERE BusID = ? ORDER BY rowid");
     q.bind(1, busLine);
     while (q.executeStep())
-        names.append(QString::fromStdString(q.getColumn(0).getString()));
-    return names;
+        readers.append(listEntry(q));
+    return readers;
 }
 
-QString ReaderQueries::nameAt(Database& db, int busLine, int address)
+QString ReaderQueries::serialAt(Database& db, int busLine, int address)
 {
-    SQLite::Statement q(db.sql(), "SELECT Lname FROM Leser WHERE BusID = ? AND AS_adr = ?");
+    SQLite::Statement q(db.sql(), "SELECT Seriennr FROM Leser WHERE BusID = ? AND AS_adr = ?");
     q.bind(1, busLine);
     q.bind(2, address);
     return q.executeStep() ? QString::fromStdString(q.getColumn(0).getString()) : QString();
+}
+
+bool ReaderQueries::serialTaken(Database& db, const QString& serial, const QString& except)
+{
+    // Leading zeros and blanks do not change a number; an empty text is none.
+    SQLite::Statement q(db.sql(), "SELECT 1 FROM Leser WHERE ltrim(trim(Seriennr), '0') = ltrim(trim(?), '0') "
+                                  "AND trim(Seriennr) <> '' AND Seriennr IS NOT ? LIMIT 1");
+    q.bind(1, serial.toStdString());
+    if (except.isNull())
+        q.bind(2);
+    else
+        q.bind(2, except.toStdString());
+    return q.executeStep();
 }
 
 Outcome ReaderQueries::freeAddresses(int busLine, int ownAddress, QList<int>& out) const
@@ -106,10 +119,10 @@ Outcome ReaderQueries::freeAddresses(int busLine, int ownAddress, QList<int>& ou
     });
 }
 
-Outcome ReaderQueries::load(const QString& name, Reader& out) const
+Outcome ReaderQueries::load(const QString& serial, Reader& out) const
 {
     return readFromProject(m_path, [&](Database& db) {
-        const std::optional<Reader> found = byName(db, name);
+        const std::optional<Reader> found = bySerial(db, serial);
         if (!found)
             return Outcome::fail(ReaderMessages::notFoundForLoad());
         out = *found;
@@ -121,28 +134,28 @@ Outcome ReaderQueries::list(QList<ReaderListEntry>& out) const
 {
     out.clear();
     return readFromProject(m_path, [&](Database& db) {
-        SQLite::Statement q(db.sql(), "SELECT Lname, Zmodus FROM Leser ORDER BY rowid");
+        SQLite::Statement q(db.sql(), "SELECT Lname, Seriennr, Zmodus FROM Leser ORDER BY rowid");
         while (q.executeStep())
-            out.append({QString::fromStdString(q.getColumn(0).getString()), q.getColumn(1).getInt() != 0});
+            out.append(listEntry(q));
         return Outcome::ok();
     });
 }
 
-Outcome ReaderQueries::namesOnLine(int busLine, QStringList& out) const
+Outcome ReaderQueries::onLine(int busLine, QList<ReaderListEntry>& out) const
 {
     out.clear();
     return readFromProject(m_path, [&](Database& db) {
-        out = namesOnLine(db, busLine);
+        out = onLine(db, busLine);
         return Outcome::ok();
     });
 }
 
-Outcome ReaderQueries::addressOf(const QString& name, int busLine, int& out) const
+Outcome ReaderQueries::addressOf(const QString& serial, int busLine, int& out) const
 {
     out = -1;
     return readFromProject(m_path, [&](Database& db) {
-        SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE Lname = ? AND BusID = ?");
-        q.bind(1, name.toStdString());
+        SQLite::Statement q(db.sql(), "SELECT AS_adr FROM Leser WHERE Seriennr = ? AND BusID = ?");
+        q.bind(1, serial.toStdString());
         q.bind(2, busLine);
         if (q.executeStep() && !q.getColumn(0).isNull())
             out = q.getColumn(0).getInt();

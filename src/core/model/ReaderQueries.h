@@ -24,23 +24,26 @@ public:
     // address on offer: `ownAddress` (when 0..63) counts as free.
     Outcome freeAddresses(int busLine, int ownAddress, QList<int>& out) const;
 
-    // The reader of that name, for a click in a list.
-    Outcome load(const QString& name, Reader& out) const;
+    // The reader of that serial number, for a click in a list.
+    Outcome load(const QString& serial, Reader& out) const;
 
     // Every reader, in the order of the table.
     Outcome list(QList<ReaderListEntry>& out) const;
 
-    // The names of the readers on a bus line, and the address of one of them
-    // (-1 when there is no such reader on that line).
-    Outcome namesOnLine(int busLine, QStringList& out) const;
-    Outcome addressOf(const QString& name, int busLine, int& out) const;
+    // The readers on a bus line, and the address of one of them (-1 when
+    // there is no such reader on that line).
+    Outcome onLine(int busLine, QList<ReaderListEntry>& out) const;
+    Outcome addressOf(const QString& serial, int busLine, int& out) const;
 
     // Lookups on an open connection, for the operations of other pages.
     static std::optional<Reader> bySerial(Database& db, const QString& serial);
-    static std::optional<Reader> byName(Database& db, const QString& name);
-    static QStringList namesOnLine(Database& db, int busLine);
-    // The name of the reader at an address of a bus line; empty when none.
-    static QString nameAt(Database& db, int busLine, int address);
+    static QList<ReaderListEntry> onLine(Database& db, int busLine);
+    // The serial number of the reader at an address of a bus line; empty when none.
+    static QString serialAt(Database& db, int busLine, int address);
+
+    // Whether a reader other than the one stored as `except` holds a serial
+    // number of the same value as `serial` ("007" and "7" are one number).
+    static bool serialTaken(Database& db, const QString& serial, const QString& except = {});
 
 private:
     QString m_path;

@@ -20,6 +20,12 @@ QString validityText(const QDateTime& time, const QLocale& locale)
     return time.isValid() ? locale.toString(time, labelFormat(locale)) : QString();
 }
 
+QString validityText(QDate date, QTime time, const QLocale& locale)
+{
+    return locale.toString(date, validityDateFormat(locale)) + QLatin1Char(' ')
+        + time.toString(QStringLiteral("HH:mm"));
+}
+
 std::optional<QDateTime> parseValidityText(const QString& text, const QLocale& locale)
 {
     const QDateTime time = locale.toDateTime(text.trimmed(), labelFormat(locale));

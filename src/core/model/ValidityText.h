@@ -13,6 +13,8 @@ namespace varnox {
 // must read back exactly: a two-digit year is shown with four digits, as
 // "31.12.26" could not tell which century it means.
 QString validityText(const QDateTime& time, const QLocale& locale = QLocale());
+// The same for a date and time of day that need not exist as a local time.
+QString validityText(QDate date, QTime time, const QLocale& locale = QLocale());
 // The time a label shows; nullopt for an empty or unreadable text.
 std::optional<QDateTime> parseValidityText(const QString& text, const QLocale& locale = QLocale());
 

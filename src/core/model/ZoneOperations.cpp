@@ -128,7 +128,9 @@ void updateZone(Database& db, std::int64_t row, const ZoneForm& form)
 
 }  // namespace
 
-bool isAlwaysZone(const QString& name) { return name.compare(kAlwaysZone, Qt::CaseInsensitive) == 0; }
+// The project's own comparison of names, so that the reserved name covers
+// exactly the rows a lookup of "IMMER" finds ("ımmer" is another name).
+bool isAlwaysZone(const QString& name) { return compareNames(name, kAlwaysZone) == 0; }
 
 Outcome readPageZoneNames(const QString& workCopy, QStringList& names)
 {
@@ -137,7 +139,7 @@ Outcome readPageZoneNames(const QString& workCopy, QStringList& names)
         SQLite::Statement q(db.sql(), "SELECT Tname FROM Zeitzonen ORDER BY rowid");
         while (q.executeStep()) {
             const QString name = QString::fromStdString(q.getColumn(0).getString());
-            if (name.toUpper() != kAlwaysZone)
+            if (!isAlwaysZone(name))
                 names << name;
         }
         return Outcome::ok();

@@ -11,6 +11,8 @@ class Database;
 // The reserved always-zone. Assignments store this name; the project holds
 // its row (named "Immer"); the zone page never offers, changes or deletes it.
 inline const QString kAlwaysZone = QStringLiteral("IMMER");
+// Whether a name is the always-zone's: the one comparison for every check,
+// filter and display of it.
 bool isAlwaysZone(const QString& name);
 
 // The zones the zone page offers: every zone but the always-zone, in table order.

@@ -98,7 +98,7 @@ private slots:
         door.name = "Tor öffnen";
         door.busPosition = 7;
         door.kind = FunctionKind::DoorOpener;
-        door.reader = "Tor";
+        door.readerSerial = "1";
         QVERIFY(ops.create(door));
         FunctionForm control;
         control.name = "Licht";
@@ -112,7 +112,7 @@ private slots:
                  "0:110C@9,1:61E24003@1,2:AB12@1");
 
         door.name = "Falsche Linie";
-        door.busPosition = 0;  // no reader "Tor" on line 1
+        door.busPosition = 0;  // reader 1 is not on line 1
         QCOMPARE(ops.create(door).message().focus, "CmbFktnToe");
 
         QCOMPARE(ops.create(freeForm("FREI", "5678")).message(),
@@ -164,7 +164,7 @@ private slots:
     {
         test::ProjectFixture p;
         p.addReader("A", "1", 2, 4);
-        p.addReader("B", "2", 2, 12);
+        p.addReader("A", "2", 2, 12);
         p.addFunction("Tür B", 0, "110C", 2);
         p.addFunction("Tür weg", 0, "1105", 2);
         p.addFunction("Licht", 1, "6F423FC8", 9);
@@ -178,13 +178,14 @@ private slots:
         QCOMPARE(v.form.name, "Tür B");
         QCOMPARE(v.form.kind, FunctionKind::DoorOpener);
         QCOMPARE(v.form.busPosition, 1);
-        QCOMPARE(v.readers, (QStringList{"A", "B"}));
-        QCOMPARE(v.form.reader, "B");
+        // Of two readers named alike, the one at the telegram's address.
+        QCOMPARE(v.readers, (QList<ReaderListEntry>{{"A", "1", true}, {"A", "2", true}}));
+        QCOMPARE(v.form.readerSerial, "2");
         QCOMPARE(v.address, 12);
         QVERIFY(!v.warning);
 
         QVERIFY(ops.show("Tür weg", v));
-        QVERIFY(v.form.reader.isEmpty());
+        QVERIFY(v.form.readerSerial.isEmpty());
         QCOMPARE(v.readers.size(), 2);
         QCOMPARE(v.warning->title, "Datenbankfehler - fehlender Leser");
         QCOMPARE(v.warning->text, QStringLiteral("Der Leser, der in die Funktion eingebunden wurde, existiert nicht mehr!\r\n"

@@ -4,11 +4,13 @@
 // what the dialog proposes from the defaults and the clock, the checks of a
 // period, the stored defaults, and label texts that read back in every locale.
 #include "FakeClock.h"
+#include "MessageCompare.h"
 #include "ProjectFixture.h"
 #include "core/model/KeyOperations.h"
 #include "core/model/KeyValidity.h"
 #include "core/model/ValidityText.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace varnox;
@@ -302,6 +304,69 @@ private slots:
         QCOMPARE(checkPeriod({dec(5, 11, 0), dec(5, 11, 59)}, clock).message().text,
                  QStringLiteral("Endzeit liegt bereits in der Vergangenheit!"));
         QVERIFY(checkPeriod({dec(5, 12, 0), dec(5, 12, 0)}, clock));
+    }
+
+    // A start or end the clock skips when it is put forward is refused once
+    // and moved to the first minute that exists; the repeated hour in autumn
+    // exists and stands.
+    void skippedTimesMoveToTheFirstValidMinute_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("start"); // wall-clock times, read in `zone`
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<QString>("focus"); // empty: taken over as picked
+        QTest::addColumn<QDateTime>("moved");
+        const auto at = [](int month, int day, int hour, int minute) {
+            return QDateTime(QDate(2027, month, day), QTime(hour, minute), Qt::UTC);
+        };
+        QTest::newRow("start in the gap")
+            << QByteArray("Europe/Berlin") << at(3, 28, 2, 30) << at(3, 29, 8, 0) << "DTPicker1" << at(3, 28, 3, 0);
+        QTest::newRow("end in the gap") << QByteArray("Europe/Berlin") << at(3, 27, 8, 0) << at(3, 28, 2, 0)
+                                        << "DTPicker3" << at(3, 28, 3, 0);
+        QTest::newRow("both: start first")
+            << QByteArray("Europe/Berlin") << at(3, 28, 2, 0) << at(3, 28, 2, 59) << "DTPicker1" << at(3, 28, 3, 0);
+        QTest::newRow("half-hour gap") << QByteArray("Australia/Lord_Howe") << at(10, 3, 2, 10) << at(10, 4, 8, 0)
+                                       << "DTPicker1" << at(10, 3, 2, 30);
+        QTest::newRow("repeated hour") << QByteArray("Europe/Berlin") << at(10, 31, 2, 30) << at(10, 31, 2, 45)
+                                       << QString() << QDateTime();
+        QTest::newRow("just before the gap")
+            << QByteArray("Europe/Berlin") << at(3, 28, 1, 59) << at(3, 28, 3, 0) << QString() << QDateTime();
+    }
+
+    void skippedTimesMoveToTheFirstValidMinute()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, start);
+        QFETCH(QDateTime, end);
+        QFETCH(QString, focus);
+        QFETCH(QDateTime, moved);
+        const QByteArray kept = qgetenv("TZ");
+        qputenv("TZ", zone);
+        const auto restore = qScopeGuard([&] { kept.isNull() ? qunsetenv("TZ") : qputenv("TZ", kept); });
+        const test::FakeClock clock(QDateTime(QDate(2027, 3, 1), QTime(12, 0)));
+        PickedPeriod picked { start.date(), start.time(), end.date(), end.time() };
+        ValidityPeriod period;
+        const Outcome o = takeOverPeriod(picked, clock, period);
+        QCOMPARE(o.message().focus, focus);
+        if (focus.isEmpty()) {
+            QCOMPARE(period.start, QDateTime(start.date(), start.time()));
+            QCOMPARE(period.end, QDateTime(end.date(), end.time()));
+            return;
+        }
+        const bool startMoved = focus == QLatin1String("DTPicker1");
+        QCOMPARE(startMoved ? picked.startDate : picked.endDate, moved.date());
+        QCOMPARE(startMoved ? picked.startTime : picked.endTime, moved.time());
+        // Taken over again, the moved time stands.
+        QVERIFY(takeOverPeriod(picked, clock, period).message().focus != focus);
+        if (QTest::currentDataTag() == QByteArray("start in the gap"))
+            QCOMPARE(o.message(),
+                test::message("Die Startzeit " + validityText(start.date(), start.time())
+                        + " gibt es nicht, weil die Uhr in dieser Nacht vorgestellt wird.\r\n"
+                          "Die erste gültige Zeit danach, "
+                        + validityText(QDateTime(moved.date(), moved.time()))
+                        + ", wurde eingetragen.\r\n"
+                          "Prüfen Sie sie und betätigen Sie erneut den Button \"Übernehmen\".",
+                    "Ungültige Zeit", MessageIcon::Exclamation, "DTPicker1"));
     }
 
     void defaultsAreStoredInTheirEightRows()

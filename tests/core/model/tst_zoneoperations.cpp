@@ -2,6 +2,7 @@
 // messages, what is stored, and the refusals; and what a stored zone covers:
 // fixed cases, then random zones against a minute-by-minute reading of the form.
 #include "ProjectFixture.h"
+#include "core/model/AssignmentOperations.h"
 #include "core/model/ZoneForm.h"
 #include "core/model/ZoneOperations.h"
 
@@ -185,6 +186,31 @@ private slots:
         QCOMPARE(zoneCount(p), 2);
         QCOMPARE(p.value("SELECT MoSzeit1 FROM Zeitzonen WHERE Tname = 'Immer'"), "00:00:00");
         QVERIFY(deleteZone(path, "TAG"));
+        QCOMPARE(zoneCount(p), 1);
+    }
+
+    // "ımmer" (dotless i) is not the always-zone for the project's own name
+    // comparison, so it is an ordinary zone everywhere: listed, loaded,
+    // offered once beside "IMMER", and deleted.
+    void aLookAlikeOfTheAlwaysZoneIsAnOrdinaryZone()
+    {
+        test::ProjectFixture p;
+        const QString path = p.path();
+        const QString lookAlike = QStringLiteral("ımmer");
+        QVERIFY(createZone(path, zone(lookAlike, { { 0, 0, { h(8), h(9) } } })));
+        QStringList names;
+        QVERIFY(readPageZoneNames(path, names));
+        QCOMPARE(names, QStringList { lookAlike });
+        ZoneForm loaded;
+        QVERIFY(loadZone(path, lookAlike, loaded));
+        QCOMPARE(loaded.name, lookAlike);
+        QList<ZoneChoice> choices;
+        QVERIFY(readAssignmentZones(path, choices));
+        QCOMPARE(choices.size(), 2);
+        QCOMPARE(choices[0].stored, kAlwaysZone);
+        QCOMPARE(choices[1].text, lookAlike);
+        QCOMPARE(choices[1].stored, lookAlike);
+        QVERIFY(deleteZone(path, lookAlike));
         QCOMPARE(zoneCount(p), 1);
     }
 

@@ -101,6 +101,26 @@ private slots:
         QVERIFY(control<QLabel>(page(), "LblFktAs")->text().isEmpty());
     }
 
+    // Of two readers of one name the one chosen lends its address, when it
+    // is chosen and when the function is stored and shown again.
+    void sameNamedReadersKeepTheirOwnAddress()
+    {
+        m_env->project.addReader(QStringLiteral("Tür"), QStringLiteral("3"), 2, 40);
+        control<QLineEdit>(page(), "TxtFktName")->setText(QStringLiteral("Zweite Tür"));
+        control<QComboBox>(page(), "CmbFktCom")->setCurrentIndex(1);
+        click(page(), "OptFktToe");
+        auto* readers = control<QComboBox>(page(), "CmbFktnToe");
+        QCOMPARE(readers->itemText(2), QStringLiteral("Tür"));
+        readers->setCurrentIndex(2);
+        QCOMPARE(control<QLabel>(page(), "LblFktAs")->text(), QStringLiteral("40"));
+        click(page(), "CmdFktnHin");
+        QCOMPARE(m_env->project.value("SELECT Protokoll FROM Funktionen WHERE Fname = 'Zweite Tür'"),
+            QStringLiteral("1128"));
+        showItem(QStringLiteral("Zweite Tür"));
+        QCOMPARE(readers->currentIndex(), 2);
+        QCOMPARE(control<QLabel>(page(), "LblFktAs")->text(), QStringLiteral("40"));
+    }
+
     // A failed check puts the focus where the outcome says (every check is
     // the core's test).
     void failedCheckFocusesItsField()

@@ -9,6 +9,7 @@
 #include "ui/pages/keys/KeyPage.h"
 
 #include <QDateEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabWidget>
 
@@ -228,6 +229,28 @@ private slots:
         f.s.clock.set(QDateTime(QDate(2026, 12, 6), QTime(15, 20, 59)));
         press(&dialog, "cmdNow");
         QCOMPARE(control<QDateTimeEdit>(&dialog, "DTPicker1")->time(), QTime(15, 20));
+    }
+
+    // A start in the hour the clock skips in spring is refused once, with
+    // the first valid minute put in its place; taken over again, it stands.
+    void timeInTheSpringGapMovesToItsEnd()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        const auto restore = qScopeGuard([&] { zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone); });
+        Fixture f;
+        f.s.clock.set(QDateTime(QDate(2027, 3, 1), QTime(10, 0)));
+        FrmTime dialog(f.s.workCopy, f.s.clock, false, QString(), QString());
+        control<QDateEdit>(&dialog, "DTPicker0")->setDate(QDate(2027, 3, 28));
+        control<QTimeEdit>(&dialog, "DTPicker1")->setTime(QTime(2, 30));
+        control<QDateEdit>(&dialog, "DTPicker2")->setDate(QDate(2027, 3, 29));
+        press(&dialog, "CmdTimeSave");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(control<QTimeEdit>(&dialog, "DTPicker1")->time(), QTime(3, 0));
+        press(&dialog, "CmdTimeSave");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(dialog.startText(), validityText(QDateTime(QDate(2027, 3, 28), QTime(3, 0))));
     }
 };
 

@@ -186,6 +186,60 @@ private slots:
         QCOMPARE(list()->count(), 1);
     }
 
+    // Two readers may share a name: a click loads the one clicked, and
+    // "Entfernen" deletes that one.
+    void sameNamedReadersAreTakenByTheirSerialNumber()
+    {
+        m_env->project.addReader(QStringLiteral("Eingang"), QStringLiteral("300"), 2, 5);
+        m_page->pageShown();
+        QListWidgetItem* second = list()->item(2);
+        QCOMPARE(second->text(), QStringLiteral("Eingang"));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(second).center());
+        QCOMPARE(control<QLineEdit>(page(), "TxtLesSn")->text(), QStringLiteral("300"));
+        QCOMPARE(control<QComboBox>(page(), "CmbLesCom")->currentIndex(), 1);
+        click(page(), "CmdLesEnt");
+        QCOMPARE(m_env->project.value("SELECT group_concat(Seriennr) FROM (SELECT Seriennr FROM Leser ORDER BY rowid)"),
+            QStringLiteral("100,200"));
+    }
+
+    // Switching a central reader whose assignments carry a zone and a
+    // function asks first: "No" changes nothing, "Yes" switches it.
+    void switchToDecentralAsksWhenAssignmentsLoseTheirChoices()
+    {
+        m_env->project.addAssignment(
+            QStringLiteral("P"), QStringLiteral("100"), QStringLiteral("Werktag"), QStringLiteral("Tür"));
+        clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));
+        click(page(), "OptLesMods");
+        control<QComboBox>(page(), "CmbLesFkt")->setCurrentIndex(0);
+        MessageBox::queueAnswer(Answer::No);
+        click(page(), "CmdLesAend");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().last().icon, MessageIcon::Question);
+        QCOMPARE(m_page->state(), ReadersPage::State::Edit);
+        QCOMPARE(m_env->project.value("SELECT Zmodus || Zeitzone FROM Leser, Zuleser WHERE Leser = Seriennr"),
+            QStringLiteral("1Werktag"));
+        MessageBox::queueAnswer(Answer::Yes);
+        click(page(), "CmdLesAend");
+        QCOMPARE(m_page->state(), ReadersPage::State::New);
+        QCOMPARE(m_env->project.value("SELECT Zmodus || Zeitzone FROM Leser, Zuleser WHERE Leser = Seriennr"),
+            QStringLiteral("0IMMER"));
+    }
+
+    // "Neu" forgets the loaded reader's extended settings: a new reader
+    // starts with the defaults.
+    void newReaderDoesNotInheritTheLoadedSettings()
+    {
+        m_env->project.exec("UPDATE Leser SET RSZ = 0, ProgSp = 0, TOE = 0, Akustik = 0 WHERE Seriennr = '200'");
+        clickItem(page(), "ListViewLes", QStringLiteral("Lager"));
+        QCOMPARE(m_page->workingSettings(), (ReaderSettings { 0, false, false, false }));
+        click(page(), "CmdLesNeu");
+        QCOMPARE(m_page->workingSettings(), ReaderSettings());
+        fillNewReader(QStringLiteral("Tor"), QStringLiteral("500"), 0, false);
+        click(page(), "CmdLesHin");
+        QCOMPARE(m_env->project.value("SELECT RSZ || ProgSp || TOE || Akustik FROM Leser WHERE Seriennr = '500'"),
+            QStringLiteral("3111"));
+    }
+
     void extendedSettingsDialog()
     {
         clickItem(page(), "ListViewLes", QStringLiteral("Eingang"));

@@ -111,9 +111,8 @@ void FunctionsPage::showFunction(const QString& name)
         const QSignalBlocker busBlock(m_busLine);
         const QSignalBlocker readerBlock(m_reader);
         m_busLine->setCurrentIndex(f.busPosition);
-        m_reader->clear();
-        m_reader->addItems(view.readers);
-        m_reader->setCurrentIndex(m_reader->findText(f.reader));
+        fillReaders(view.readers);
+        m_reader->setCurrentIndex(f.readerSerial.isEmpty() ? -1 : m_reader->findData(f.readerSerial));
     }
     m_address->setText(view.address >= 0 ? QString::number(view.address) : QString());
     m_serial->setText(f.serial);
@@ -157,14 +156,21 @@ void FunctionsPage::updateButtons()
     m_buttons->setEditing(edit);
 }
 
+// Each entry carries its reader's serial number: names may repeat.
+void FunctionsPage::fillReaders(const QList<ReaderListEntry>& readers)
+{
+    m_reader->clear();
+    for (const ReaderListEntry& reader : readers)
+        m_reader->addItem(reader.name, reader.serial);
+}
+
 void FunctionsPage::busLineChosen(int position)
 {
-    QStringList names;
+    QList<ReaderListEntry> readers;
     if (position >= 0)
-        MessageBox::showOutcome(this, ReaderQueries(projectPath()).namesOnLine(BusLineList::lineAt(position), names));
+        MessageBox::showOutcome(this, ReaderQueries(projectPath()).onLine(BusLineList::lineAt(position), readers));
     const QSignalBlocker readerBlock(m_reader);
-    m_reader->clear();
-    m_reader->addItems(names);
+    fillReaders(readers);
     m_reader->setCurrentIndex(-1);
     m_address->clear();
 }
@@ -173,7 +179,7 @@ void FunctionsPage::readerChosen(int index)
 {
     int address = -1;
     if (index >= 0)
-        MessageBox::showOutcome(this, ReaderQueries(projectPath()).addressOf(m_reader->itemText(index),
+        MessageBox::showOutcome(this, ReaderQueries(projectPath()).addressOf(m_reader->itemData(index).toString(),
                                                                              BusLineList::lineAt(m_busLine->currentIndex()), address));
     m_address->setText(address >= 0 ? QString::number(address) : QString());
 }
@@ -197,7 +203,7 @@ FunctionForm FunctionsPage::form() const
     f.name = m_name->text();
     f.busPosition = m_busLine->currentIndex();
     f.kind = chosenKind();
-    f.reader = m_reader->currentIndex() >= 0 ? m_reader->currentText() : QString();
+    f.readerSerial = m_reader->currentIndex() >= 0 ? m_reader->currentData().toString() : QString();
     f.serial = m_serial->text();
     f.controlNumber = m_number->currentIndex();
     f.length = chosenLength();

@@ -43,6 +43,7 @@ private:
     void showLength();
     void updateButtons();
 
+    void fillReaders(const QList<ReaderListEntry>& readers);
     void busLineChosen(int position);
     void readerChosen(int index);
     void lengthChosen();

@@ -265,10 +265,18 @@ void FrmTime::now()
 
 void FrmTime::takeOver()
 {
-    const ValidityPeriod period{QDateTime(m_startDate->date(), toMinute(m_startTime->time())),
-                                QDateTime(m_endDate->date(), toMinute(m_endTime->time()))};
-    if (!MessageBox::showOutcome(this, checkPeriod(period, m_clock))) {
+    PickedPeriod picked{m_startDate->date(), toMinute(m_startTime->time()), m_endDate->date(),
+                        toMinute(m_endTime->time())};
+    ValidityPeriod period;
+    const Outcome outcome = takeOverPeriod(picked, m_clock, period);
+    if (!outcome) {
+        // A skipped time comes back moved; the pickers show what was refused.
+        m_startDate->setDate(picked.startDate);
+        m_startTime->setTime(picked.startTime);
+        m_endDate->setDate(picked.endDate);
+        m_endTime->setTime(picked.endTime);
         m_tabs->setCurrentIndex(0);
+        MessageBox::showOutcome(this, outcome);
         return;
     }
     m_startText = validityText(period.start);

@@ -38,8 +38,10 @@ ReadersPage::ReadersPage(AppServices& services, QWidget* parent)
     connect(m_buttons->change, &QPushButton::clicked, this, &ReadersPage::applyChanges);
     connect(m_buttons->remove, &QPushButton::clicked, this, &ReadersPage::removeReader);
     connect(m_settingsButton, &QPushButton::clicked, this, &ReadersPage::openSettings);
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { loadReader(item->text()); });
-    connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { loadReader(item->text()); });
+    // Names may repeat; an item stands for its reader's serial number.
+    const auto load = [this](QListWidgetItem* item) { loadReader(item->data(Qt::UserRole).toString()); };
+    connect(m_list, &QListWidget::itemClicked, this, load);
+    connect(m_list, &QListWidget::itemActivated, this, load);
     clearPage();
 }
 
@@ -84,6 +86,7 @@ void ReadersPage::reloadList()
         m_list, m_count, entries,
         [](const ReaderListEntry& entry) {
             auto* item = new QListWidgetItem(entry.name);
+            item->setData(Qt::UserRole, entry.serial);
             if (!entry.central)
                 item->setForeground(QColor(255, 0, 0));
             return item;
@@ -93,10 +96,10 @@ void ReadersPage::reloadList()
     MessageBox::showOutcome(this, outcome);
 }
 
-void ReadersPage::loadReader(const QString& name)
+void ReadersPage::loadReader(const QString& serial)
 {
     Reader r;
-    if (!MessageBox::showOutcome(this, ReaderQueries(projectPath()).load(name, r)))
+    if (!MessageBox::showOutcome(this, ReaderQueries(projectPath()).load(serial, r)))
         return;
     m_state = State::Edit;
     m_serial = r.serial;
@@ -202,10 +205,16 @@ void ReadersPage::add() { afterWrite(ReaderOperations(projectPath()).create(form
 void ReadersPage::applyChanges()
 {
     const ReaderOperations operations(projectPath());
-    if (m_newSerialCheck->isChecked())
+    if (m_newSerialCheck->isChecked()) {
         afterWrite(operations.changeSerial(m_serial, m_newSerial->text()));
-    else
-        afterWrite(operations.change(m_serial, form()));
+        return;
+    }
+    std::optional<Message> question;
+    if (!MessageBox::showOutcome(this, operations.questionBeforeChange(m_serial, form(), question)))
+        return;
+    if (question && MessageBox::show(this, *question, Buttons::YesNo) != Answer::Yes)
+        return;
+    afterWrite(operations.change(m_serial, form()));
 }
 
 void ReadersPage::removeReader() { afterWrite(ReaderOperations(projectPath()).remove(m_serial)); }

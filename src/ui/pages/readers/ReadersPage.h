@@ -41,7 +41,7 @@ private:
 
     void clearPage();
     void reloadList();
-    void loadReader(const QString& name);
+    void loadReader(const QString& serial);
     void showModeFields();
     void updateLocks();
     void fillAddresses(int busLine, int ownAddress);
