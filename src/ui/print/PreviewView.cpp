@@ -53,9 +53,11 @@ void PreviewView::setPercent(int percent)
     viewport()->update();
 }
 
+// An empty preview (nothing composed yet) shows the room of an A4 sheet.
 QSizeF PreviewView::pageSize() const
 {
-    return m_doc ? m_doc->frame.paper() : PageFrame::a4().paper();
+    const QSizeF paper = m_doc ? m_doc->frame.paper() : QSizeF();
+    return paper.isEmpty() ? PageFrame::a4().paper() : paper;
 }
 
 double PreviewView::scale() const
