@@ -6,6 +6,8 @@
 #include "core/project/SaveState.h"
 #include "core/shell/Version.h"
 #include "ui/main/MainPages.h"
+#include "ui/reports/FrmKeyAll.h"
+#include "ui/reports/FrmKeyList.h"
 #include "ui/settings/FrmAllgemein.h"
 
 #include <QAction>
@@ -127,7 +129,7 @@ private slots:
         QCOMPARE(r.entries().last(), QString("Programm beendet"));
     }
 
-    void messagesAndCommandsStillToCome()
+    void messagesAndCommandsOfTheMenus()
     {
         ProgramRunRig r;
         r.addProject();
@@ -141,10 +143,15 @@ private slots:
         QTRY_COMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().last(), portFailed);
 
-        for (const char* item : {"Keyliste_drucken", "Schluesseluebersicht"}) {
-            r.window().menuItem(item)->trigger();
-            QVERIFY(MessageBox::shown().last().text.endsWith("noch nicht verfügbar."));
-        }
+        test::whenModal<FrmKeyAll>([](FrmKeyAll* window) { window->accept(); });
+        r.window().menuItem("Keyliste_drucken")->trigger();
+        QCOMPARE(r.entries().last(), QString("Menü 'Schlüsselliste drucken' aufgerufen"));
+        test::whenModal<FrmKeyList>([](FrmKeyList* window) { window->accept(); });
+        r.window().menuItem("Schluesseluebersicht")->trigger();
+        // The monitoring page's print button, with a plain protocol: asked first.
+        MessageBox::queueAnswer(Answer::No);
+        emit r.window().pages().printRequested();
+        QCOMPARE(MessageBox::shown().last().text, QString("Möchten Sie das Tagesprotokoll vom 05.12.2026 drucken?"));
         r.window().menuItem("Info_ueber")->trigger();
         QCOMPARE(MessageBox::shown().last().text,
                  "Varnox\r\nProgramm für Zutrittskontrolle\r\n\r\nVersion: " + versionText());

@@ -166,11 +166,4 @@ void ProgramRun::showAbout()
                                  .icon = MessageIcon::Information, .focus = {}, .selectAll = false});
 }
 
-void ProgramRun::showNotYetAvailable(const QString& command)
-{
-    MessageBox::show(&m_window, {.text = GetText(2402, "Diese Funktion ist in dieser Version noch nicht verfügbar."),
-                                 .title = QString(command).remove(QLatin1Char('&')),
-                                 .icon = MessageIcon::Information, .focus = {}, .selectAll = false});
-}
-
 }  // namespace varnox

@@ -64,8 +64,6 @@ public:
     void openGeneralSettings();
     void openPasswordDialog();
     void showAbout();
-    // A command whose target a later version brings says so.
-    void showNotYetAvailable(const QString& command);
 
     Session& session() { return m_session; }
     DailyProtocol& protocol() { return m_protocol; }

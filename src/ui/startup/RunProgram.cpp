@@ -1,5 +1,6 @@
 #include "core/lang/Texts.h"
 #include "core/project/ProjectTemplate.h"
+#include "core/reports/TextBlocks.h"
 #include "core/shell/Clock.h"
 #include "core/shell/CommandLine.h"
 #include "core/shell/InstanceLock.h"
@@ -63,6 +64,7 @@ int runProgram(int argc, char* argv[])
         return 1;
     }
     ensureProjectTemplate();
+    seedTextBlocks();
 
     ProgramRun run(SystemClock::instance());
     SignalWatcher watcher;
