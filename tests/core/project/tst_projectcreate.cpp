@@ -1,6 +1,7 @@
 // Creating a project, saving it and saving it under another name: the name
 // rules with their messages, what the files hold afterwards, and a save that
 // fails leaving the project file as it was.
+#include "DiskFull.h"
 #include "ProjectWorld.h"
 #include "ReadOnlyFolder.h"
 #include "core/project/FileTimes.h"
@@ -8,8 +9,6 @@
 #include "core/project/SaveState.h"
 
 #include <QSignalSpy>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace varnox;
 using test::ProjectWorld;
@@ -22,24 +21,6 @@ const QString kForbidden = QStringLiteral("Ein Projektname darf keines der folge
 const QString kWorkCopy = QStringLiteral("~hlvAnlage.tmp");
 
 const QString kSaveQuestion = QStringLiteral("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?");
-
-// Writes to files stop at a size limit, as they do on a full disk.
-class DiskFull {
-public:
-    explicit DiskFull(rlim_t limit)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        ::signal(SIGXFSZ, SIG_IGN);
-        rlimit low = m_old;
-        low.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &low);
-    }
-    ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old {};
-};
-
 }  // namespace
 
 class TestProjectCreate : public QObject {
@@ -250,7 +231,7 @@ private slots:
         test::addKeys(workCopyPath(kWorkCopy), 3000);
         const QString target = w.projectFile("Anlage.mdb");
         const QByteArray before = test::fileBytes(target);
-        std::optional<DiskFull> diskFull;
+        std::optional<test::DiskFull> diskFull;
         std::optional<test::ReadOnlyFolder> readOnly;
         if (cause == "disk full") {
             diskFull.emplace(before.size() + 4096);
