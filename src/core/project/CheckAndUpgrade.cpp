@@ -251,8 +251,12 @@ Message notAProjectFileMessage(const QString& file)
 
 bool CheckAndUpgrade(const QString& workCopyName, Operator& op)
 {
-    const QString path = workCopyPath(workCopyName);
-    const QString file = projectFileName(workCopyName).toUpper();
+    return checkAndUpgradeCopy(workCopyPath(workCopyName), projectFileName(workCopyName), op);
+}
+
+bool checkAndUpgradeCopy(const QString& path, const QString& projectFile, Operator& op)
+{
+    const QString file = projectFile.toUpper();
     Inspection found = inspect(path);
     if (found.finding == Finding::Upgrade) {
         if (!upgradeProject(path, found.from)) {

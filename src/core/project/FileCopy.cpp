@@ -104,6 +104,11 @@ bool sameContent(const QString& a, const QString& b)
 void removeDatabaseFiles(const QString& path)
 {
     QFile::remove(path);
+    removeSideFiles(path);
+}
+
+void removeSideFiles(const QString& path)
+{
     for (const char* side : kSideFiles)
         QFile::remove(path + QLatin1String(side));
 }

@@ -18,6 +18,7 @@ bool sameContent(const QString& a, const QString& b);
 // A database file together with the side files its engine may leave beside
 // it after a crash; a stale journal must never meet a fresh copy.
 void removeDatabaseFiles(const QString& path);
+void removeSideFiles(const QString& path);
 bool hasSideFiles(const QString& path);
 
 // Closes a POSIX file descriptor when it goes out of scope.

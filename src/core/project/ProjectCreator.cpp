@@ -123,7 +123,7 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
     QString target = projectFilePathForName(projectName);
     if (!QFileInfo::exists(target))
         target = ProgramFolder::projectsDir() + QLatin1Char('/') + file;  // as typed, "X.MDB" included
-    else if (m_context.op.ask(replaceQuestion(file), Buttons::YesNo) != Answer::Yes)
+    else if (m_context.op.ask(replaceQuestion(QFileInfo(target).fileName()), Buttons::YesNo) != Answer::Yes)
         return DialogStep::Stay;
     const QString oldWorkCopy = session.workCopyName;
     if (oldWorkCopy.isEmpty())

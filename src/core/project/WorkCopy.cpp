@@ -7,7 +7,9 @@
 #include "core/project/ProjectPaths.h"
 #include "core/shell/Operator.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace varnox {
 
@@ -50,6 +52,19 @@ Message leftBehindQuestion(const QString& projectFile)
     return m;
 }
 
+Message sameProjectNameMessage(const QString& projectFile, const QString& otherFile)
+{
+    const auto quoted = [](const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); };
+    Message m;
+    m.text = GetText(3400, "Die Projektdatei %1 kann nicht geöffnet werden.").arg(quoted(projectFile)) + kNewLine
+        + GetText(3401, "Die Datei %1 im Projektordner trägt denselben Projektnamen; beim Speichern würde eine die andere überschreiben.")
+              .arg(quoted(otherFile))
+        + kNewLine + GetText(3402, "Benennen Sie eine der beiden Dateien um.");
+    m.title = GetText(246, "Fehler");
+    m.icon = MessageIcon::Critical;
+    return m;
+}
+
 WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind)
 {
     const QString source = ProgramFolder::projectsDir() + QLatin1Char('/') + projectFile;
@@ -58,6 +73,13 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
     const bool inProjectFolder = !projectFile.contains(QLatin1Char('/')) && projectFile != QLatin1String("..");
     if (!inProjectFolder || !isRegularFile(source) || !QFileInfo(source).isReadable()) {
         op.tell(accessDeniedMessage());
+        return {};
+    }
+    // Names that differ only in the case of the extension share one work
+    // copy and one file to save to: only the file the name leads to opens.
+    const QString namesake = projectFilePath(name);
+    if (namesake != source) {
+        op.tell(sameProjectNameMessage(projectFile, QFileInfo(namesake).fileName()));
         return {};
     }
     if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
@@ -78,6 +100,28 @@ WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehin
     if (!copy.resumed)
         DiscardWorkCopy(copy.name);
     return {};
+}
+
+bool refreshWorkCopy(const QString& workCopyName, Operator& op)
+{
+    const QString source = projectFilePath(workCopyName);
+    const QString target = workCopyPath(workCopyName);
+    const QString fresh = target + QStringLiteral(".fresh");
+    removeDatabaseFiles(fresh);
+    if (!isRegularFile(source) || !copyFileKeepingTime(source, fresh)) {
+        op.tell(accessDeniedMessage());
+        return false;
+    }
+    if (!checkAndUpgradeCopy(fresh, QFileInfo(source).fileName(), op)) {
+        removeDatabaseFiles(fresh);
+        return false;
+    }
+    removeSideFiles(target);  // a stale journal must never meet the fresh copy
+    if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    removeDatabaseFiles(fresh);
+    op.tell(accessDeniedMessage());
+    return false;
 }
 
 void DiscardWorkCopy(const QString& workCopyName)

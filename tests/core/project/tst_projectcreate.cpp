@@ -168,10 +168,13 @@ private slots:
         QCOMPARE(test::fileBytes(w.projectFile("Zweig.mdb")), other);
         QCOMPARE(w.session.workCopyName, old);
 
+        // Typed with the extension in capitals, the name still leads to that file, and the question says so.
         w.op.then(Answer::Yes);
-        QCOMPARE(w.creator.SaveAs("Zweig.mdb"), DialogStep::Done);
+        QCOMPARE(w.creator.SaveAs("Zweig.MDB"), DialogStep::Done);
+        QCOMPARE(w.op.texts().last(), w.op.texts().first());
         QCOMPARE(test::projectDigest(w.projectFile("Zweig.mdb")), test::projectDigest(workCopyPath("~hlvZweig.tmp")));
         QCOMPARE(w.session.workCopyName, QString("~hlvZweig.tmp"));
+        QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "Zweig.mdb", "~hlvZweig.tmp"}));
     }
 
     void saveAsUnderItsOwnNameSavesInPlace()
