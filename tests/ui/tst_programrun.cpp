@@ -127,6 +127,26 @@ private slots:
         QCOMPARE(r.entries().last(), QString("Programm beendet"));
     }
 
+    // The first project cannot be made (a damaged template): giving up the
+    // retry at the very first start ends the program cleanly when the
+    // operator confirms, instead of leaving it running without a window.
+    void firstProjectThatCannotBeMadeEndsTheProgram()
+    {
+        ProgramRunRig r;
+        r.home.writeFile("default.$$$", "no database at all");
+        r.start();
+        MessageBox::queueAnswer(Answer::No);  // no retry
+        MessageBox::queueAnswer(Answer::Yes);  // end the program
+        test::whenModal<QDialog>([](QDialog* d) {
+            QTest::keyClicks(test::control<QLineEdit>(d, "TxtNewFile"), "Erste");
+            test::click(d, "CmdNewFileS");
+        });
+        test::logIn(&r.run->loginDialog(), Mode::Konfiguration, {});
+        QCOMPARE(MessageBox::queuedAnswers(), 0);
+        QCOMPARE(r.ends, 1);
+        QCOMPARE(r.entries().last(), QString("Programm beendet"));
+    }
+
     void messagesAndCommandsStillToCome()
     {
         ProgramRunRig r;

@@ -80,7 +80,7 @@ bool ProjectCreator::writeNewProject(const QString& path, const QString& source,
     return true;
 }
 
-DialogStep ProjectCreator::CreateProject(const QString& name)
+DialogStep ProjectCreator::CreateProject(const QString& name, bool atStart)
 {
     Session& session = m_context.session;
     if (const auto fault = projectNameFault(name)) {
@@ -96,8 +96,9 @@ DialogStep ProjectCreator::CreateProject(const QString& name)
     QString workCopy;
     if (!writeNewProject(path, ProgramFolder::templateFile(), true, &workCopy)) {
         const QString what = GetText(314, "Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
-                                                                                    : DialogStep::Close;
+        if (m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes)
+            return DialogStep::SelectName;
+        return !atStart || cancelNewProject(true) ? DialogStep::Close : DialogStep::Stay;
     }
     m_saver.AskSaveAndClose();
     session.workCopyName = workCopy;

@@ -81,27 +81,39 @@ private slots:
         QCOMPARE(saved.size(), 1);
     }
 
+    // At the very first start there is nothing behind the dialog: giving up
+    // the retry asks whether the program should end.
     void failedCreationOffersARetry_data()
     {
-        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<DialogStep>("step");
-        QTest::newRow("retry") << Answer::Yes << DialogStep::SelectName;
-        QTest::newRow("give up") << Answer::No << DialogStep::Close;
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("retry") << false << QList {Answer::Yes} << DialogStep::SelectName << QStringList();
+        QTest::newRow("give up") << false << QList {Answer::No} << DialogStep::Close << QStringList();
+        QTest::newRow("give up at start, end") << true << QList {Answer::No, Answer::Yes} << DialogStep::Close
+                                               << QStringList {"terminate"};
+        QTest::newRow("give up at start, stay") << true << QList {Answer::No, Answer::No} << DialogStep::Stay
+                                                << QStringList();
     }
 
     void failedCreationOffersARetry()
     {
-        QFETCH(Answer, answer);
+        QFETCH(bool, atStart);
+        QFETCH(QList<Answer>, answers);
         QFETCH(DialogStep, step);
         ProjectWorld w;
         test::writeProject(ProgramFolder::templateFile(), test::Layout::Version8);
         test::execSql(ProgramFolder::templateFile(), "UPDATE Einstellungen SET Versionsnummer = 12");
-        w.op.then(Answer::Ok).then(answer);
-        QCOMPARE(w.creator.CreateProject("Neu"), step);
-        QCOMPARE(w.op.texts().last(),
+        w.op.then(Answer::Ok);
+        for (const Answer a : answers)
+            w.op.then(a);
+        QCOMPARE(w.creator.CreateProject("Neu", atStart), step);
+        QCOMPARE(w.op.texts().at(1),
                  QString("Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!\r\n"
                          "Möchten Sie den Vorgang wiederholen?"));
-        QCOMPARE(w.op.texts().size(), 2);
+        QCOMPARE(w.op.texts().size(), 1 + answers.size());
+        QTEST(w.host.calls, "calls");
         QVERIFY(ProjectWorld::projectFolder().isEmpty());
         QVERIFY(w.session.workCopyName.isEmpty());
     }
