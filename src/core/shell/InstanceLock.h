@@ -17,6 +17,9 @@ public:
     // which no lock can be made at all does not stop the program.
     bool acquire();
 
+    // Gives the folder free before the process ends without unwinding.
+    void release() { m_lock.unlock(); }
+
     static QString fileName() { return QStringLiteral(".varnox.lock"); }
     // What a second start shows before it ends.
     static Message secondInstanceMessage();

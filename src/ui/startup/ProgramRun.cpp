@@ -15,6 +15,8 @@
 #include "ui/startup/MainActions.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <unistd.h>
 
 namespace varnox {
 namespace {
@@ -49,6 +51,10 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     // the main window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     endProcess = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    endProcessNow = [] {
+        std::fflush(nullptr);
+        ::_exit(0);
+    };
     m_host.setProcedures(m_opener, m_creator);
     m_shutdown.hooks().askSaveAndClose = [this] { m_saver.AskSaveAndClose(); };
     m_shutdown.hooks().closePorts = [this] { m_window.bus().shutdown(); };
@@ -99,9 +105,13 @@ void ProgramRun::terminate()
 
 void ProgramRun::endFromOutside()
 {
-    if (ended())
+    if (m_shutdown.finished())
         return;
     m_shutdown.terminate(Shutdown::Way::Signal);
+    if (QApplication::activeModalWidget()) {
+        endProcessNow();
+        return;
+    }
     closeOtherWindows();
     m_window.close();
     endProcess();

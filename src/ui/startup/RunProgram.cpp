@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <unistd.h>
 
 namespace varnox {
 namespace {
@@ -65,6 +66,11 @@ int runProgram(int argc, char* argv[])
     ensureProjectTemplate();
 
     ProgramRun run(SystemClock::instance());
+    run.endProcessNow = [&lock] {
+        lock.release();
+        std::fflush(nullptr);
+        ::_exit(0);
+    };
     SignalWatcher watcher;
     QObject::connect(&watcher, &SignalWatcher::terminationRequested, &run, &ProgramRun::endFromOutside);
     run.projectArgument = commandLine.projectFile;
