@@ -170,6 +170,20 @@ private slots:
                  "Varnox\r\nProgramm für Zutrittskontrolle\r\n\r\nVersion: " + versionText());
     }
 
+    // A program that runs for months keeps only the last messages it showed.
+    void theRecordOfMessagesIsBounded()
+    {
+        MessageBox::setUnattended(true);
+        MessageBox::clearShown();
+        for (int i = 0; i < 10 * MessageBox::kRecorded; ++i) {
+            MessageBox::queueAnswer(Answer::Ok);
+            MessageBox::show(nullptr, {.text = QString::number(i), .title = {}, .icon = MessageIcon::None, .focus = {},
+                                       .selectAll = false});
+        }
+        QCOMPARE(MessageBox::shown().size(), MessageBox::kRecorded);
+        QCOMPARE(MessageBox::shown().last().text, QString::number(10 * MessageBox::kRecorded - 1));
+    }
+
     void generalSettingsSwitchTheProtocol()
     {
         ProgramRunRig r;

@@ -34,7 +34,11 @@ public:
     bool cancelNewProject(bool atStart);
 
 private:
-    bool writeNewProject(const QString& path, const QString& source, bool fromTemplate, QString* workCopyName);
+    // Writes and checks the new file; false when it failed, with the reason
+    // in `reason` when a file could not be written (the check reports its
+    // own findings).
+    bool writeNewProject(const QString& path, const QString& source, bool fromTemplate, QString* workCopyName,
+                         QString* reason);
     DialogStep saveInPlace();
     void closeOldProject(const QString& oldWorkCopy, const QString& newProjectFile);
 

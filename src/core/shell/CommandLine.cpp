@@ -35,6 +35,31 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     return cl;
 }
 
+QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments)
+{
+    static const QStringList withValue = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                                          "geometry", "style", "stylesheet", "name", "title", "visual", "qmljsdebugger"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.startsWith(QLatin1Char('-')) ? a.mid(1) : QString();
+        if (withValue.contains(name.section(QLatin1Char('='), 0, 0)) && !name.isEmpty()) {
+            if (!name.contains(QLatin1Char('=')))
+                ++i;  // the value follows
+            continue;
+        }
+        if (!flags.contains(name))
+            kept << a;
+    }
+    return kept;
+}
+
 QString CommandLine::helpText()
 {
     const QString nl = QStringLiteral("\n");

@@ -1,6 +1,6 @@
 #include "core/shell/ConfigFile.h"
 
-#include "core/shell/FileError.h"
+#include "core/shell/ReplaceFile.h"
 
 #include <QFile>
 #include <QFileInfo>

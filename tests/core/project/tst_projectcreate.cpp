@@ -229,18 +229,26 @@ private slots:
         QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "~hlvAnlage.tmp"}));
     }
 
+    // The reason is given in the operator's language; the system's own words
+    // may follow it.
     void failedSaveLeavesTheProjectFileAsItWas_data()
     {
         QTest::addColumn<QString>("cause");
-        QTest::newRow("disk full") << "disk full";
-        QTest::newRow("read-only folder") << "read-only folder";
-        QTest::newRow("write-protected file") << "write-protected file";
-        QTest::newRow("folder in the way") << "folder in the way";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << "disk full"
+                                   << "Die Datei überschreitet die zulässige Dateigröße.";  // the limit stands in for it
+        QTest::newRow("read-only folder") << "read-only folder"
+                                          << "Der Zugriff wurde verweigert.";
+        QTest::newRow("write-protected file") << "write-protected file"
+                                              << "Der Zugriff wurde verweigert.";
+        QTest::newRow("folder in the way") << "folder in the way"
+                                           << "An der Stelle der Datei liegt ein Ordner.";
     }
 
     void failedSaveLeavesTheProjectFileAsItWas()
     {
         QFETCH(QString, cause);
+        QFETCH(QString, reason);
         ProjectWorld w;
         w.openProject("Anlage");
         test::addKeys(workCopyPath(kWorkCopy), 3000);
@@ -270,6 +278,7 @@ private slots:
         QCOMPARE(w.op.asked().size(), 2);
         const Message failure = w.op.asked().last().message;
         QVERIFY(failure.text.startsWith("Die Projektdatei \"Anlage.mdb\" konnte nicht gespeichert werden.\r\n"));
+        QVERIFY2(failure.text.section("\r\n", 1, 1).startsWith(reason), qPrintable(failure.text));
         QVERIFY(failure.text.endsWith("\r\nDie Projektdatei ist unverändert geblieben."));
         QCOMPARE(failure.icon, MessageIcon::Critical);
         if (cause != "folder in the way")
