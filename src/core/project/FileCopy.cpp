@@ -67,7 +67,7 @@ bool isRegularFile(const QString& path)
     return ::stat(native(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool copyFileKeepingTime(const QString& from, const QString& to, QString* error)
+bool copyFileKeepingTime(const QString& from, const QString& to, QString* error, int* errnum)
 {
     removeDatabaseFiles(to);
     bool ok = false;
@@ -82,6 +82,8 @@ bool copyFileKeepingTime(const QString& from, const QString& to, QString* error)
         }
     }
     if (!ok) {
+        if (errnum)
+            *errnum = errno;
         if (error)
             *error = systemError();
         QFile::remove(to);

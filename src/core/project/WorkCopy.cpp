@@ -5,10 +5,12 @@
 #include "core/project/FileCopy.h"
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectPaths.h"
+#include "core/shell/FileError.h"
 #include "core/shell/Operator.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
 namespace varnox {
@@ -37,6 +39,18 @@ Message accessDeniedMessage()
         + GetText(752, "Zugriffsberechtigung!");
     m.title = GetText(916, "Varnox");
     m.icon = MessageIcon::Critical;
+    return m;
+}
+
+// A copy that failed for want of room or of the disk itself says so; the
+// established message covers everything that keeps the file from being read.
+Message copyFailedMessage(int errnum)
+{
+    if (errnum != ENOSPC && errnum != EDQUOT && errnum != EFBIG && errnum != EIO)
+        return accessDeniedMessage();
+    Message m = accessDeniedMessage();
+    m.text = GetText(745, "Die ausgewählte Projektdatei kann nicht geöffnet werden.") + kNewLine
+        + fileErrorText(errnum, qt_error_string(errnum));
     return m;
 }
 
@@ -85,8 +99,9 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
     if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
         && (leftBehind == LeftBehind::Keep || op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes))
         return {name, true};
-    if (!copyFileKeepingTime(source, target)) {
-        op.tell(accessDeniedMessage());
+    int errnum = 0;
+    if (!copyFileKeepingTime(source, target, nullptr, &errnum)) {
+        op.tell(copyFailedMessage(errnum));
         return {};
     }
     return {name, false};
@@ -108,8 +123,9 @@ bool refreshWorkCopy(const QString& workCopyName, Operator& op)
     const QString target = workCopyPath(workCopyName);
     const QString fresh = target + QStringLiteral(".fresh");
     removeDatabaseFiles(fresh);
-    if (!isRegularFile(source) || !copyFileKeepingTime(source, fresh)) {
-        op.tell(accessDeniedMessage());
+    int errnum = EACCES;
+    if (!isRegularFile(source) || !copyFileKeepingTime(source, fresh, nullptr, &errnum)) {
+        op.tell(copyFailedMessage(errnum));
         return false;
     }
     if (!checkAndUpgradeCopy(fresh, QFileInfo(source).fileName(), op)) {

@@ -46,6 +46,8 @@ void DiscardWorkCopy(const QString& workCopyName);
 bool IsModified(const QString& workCopyName);
 
 Message accessDeniedMessage();
+// Why a work copy could not be made, from the system's error number.
+Message copyFailedMessage(int errnum);
 Message leftBehindQuestion(const QString& projectFile);
 Message sameProjectNameMessage(const QString& projectFile, const QString& otherFile);
 
