@@ -48,13 +48,18 @@ QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments)
             kept << arguments.mid(i);
             break;
         }
-        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.startsWith(QLatin1Char('-')) ? a.mid(1) : QString();
-        if (withValue.contains(name.section(QLatin1Char('='), 0, 0)) && !name.isEmpty()) {
+        // The toolkit takes its options with one dash or two.
+        QString name;
+        if (a.startsWith(QLatin1String("--")))
+            name = a.mid(2);
+        else if (a.startsWith(QLatin1Char('-')))
+            name = a.mid(1);
+        if (!name.isEmpty() && withValue.contains(name.section(QLatin1Char('='), 0, 0))) {
             if (!name.contains(QLatin1Char('=')))
                 ++i;  // the value follows
             continue;
         }
-        if (!flags.contains(name))
+        if (name.isEmpty() || !flags.contains(name))
             kept << a;
     }
     return kept;
