@@ -235,19 +235,15 @@ private slots:
     // the settings file as it was.
     void unusableProgramFolder_data()
     {
-        QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("cannot be made") << "cannot be made"
-                                        << "Der Ordner ist nicht vorhanden und kann nicht angelegt werden.";
-        QTest::newRow("not writable") << "not writable"
-                                      << "Der Zugriff wurde verweigert.";
-        QTest::newRow("disk full") << "disk full"
-                                   << "Der Datenträger ist voll.";
+        QTest::newRow("cannot be made") << "Der Ordner ist nicht vorhanden und kann nicht angelegt werden.";
+        QTest::newRow("not writable") << "Der Zugriff wurde verweigert.";
+        QTest::newRow("disk full") << "Der Datenträger ist voll.";
     }
 
     void unusableProgramFolder()
     {
-        QFETCH(QString, cause);
+        const QString cause = QTest::currentDataTag();
         QFETCH(QString, reason);
         QTemporaryDir base;
         QString home = base.filePath(QStringLiteral("varnox"));

@@ -49,21 +49,19 @@ class TestSignalDuringQuestion : public QObject {
 private slots:
     void signalDuringAQuestion_data()
     {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("change");  // the profile only the work copy holds
-        QTest::newRow("left-behind work copy") << "leftBehind"
-                                               << "Nachtschicht";
-        QTest::newRow("reopening the open project") << "reopen"
-                                                    << "Reinigung";
-        QTest::newRow("opening another project") << "other"
-                                                 << "Reinigung";
-        QTest::newRow("saving at the end") << "end"
-                                           << "Reinigung";
+        // The questions: about a left-behind work copy, and whether to save
+        // when the open project is reopened, another one is opened, or the
+        // program ends. `change`: the profile only the work copy holds.
+        QTest::addColumn<QString>("change");
+        QTest::newRow("leftBehind") << "Nachtschicht";
+        QTest::newRow("reopen") << "Reinigung";
+        QTest::newRow("other") << "Reinigung";
+        QTest::newRow("end") << "Reinigung";
     }
 
     void signalDuringAQuestion()
     {
-        QFETCH(QString, scenario);
+        const QString scenario = QTest::currentDataTag();
         QFETCH(QString, change);
         test::TempHome home;
         home.writeFile("VARNOXCF.INI", "[Config]\nRecording=255\nEncrypt=0\n");
