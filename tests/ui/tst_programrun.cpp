@@ -129,6 +129,26 @@ private slots:
         QCOMPARE(r.entries().last(), QString("Programm beendet"));
     }
 
+    // The first project cannot be made (a damaged template): giving up the
+    // retry at the very first start ends the program cleanly when the
+    // operator confirms, instead of leaving it running without a window.
+    void firstProjectThatCannotBeMadeEndsTheProgram()
+    {
+        ProgramRunRig r;
+        r.home.writeFile("default.$$$", "no database at all");
+        r.start();
+        MessageBox::queueAnswer(Answer::No);  // no retry
+        MessageBox::queueAnswer(Answer::Yes);  // end the program
+        test::whenModal<QDialog>([](QDialog* d) {
+            QTest::keyClicks(test::control<QLineEdit>(d, "TxtNewFile"), "Erste");
+            test::click(d, "CmdNewFileS");
+        });
+        test::logIn(&r.run->loginDialog(), Mode::Konfiguration, {});
+        QCOMPARE(MessageBox::queuedAnswers(), 0);
+        QCOMPARE(r.ends, 1);
+        QCOMPARE(r.entries().last(), QString("Programm beendet"));
+    }
+
     void messagesAndCommandsOfTheMenus()
     {
         ProgramRunRig r;
@@ -155,6 +175,20 @@ private slots:
         r.window().menuItem("Info_ueber")->trigger();
         QCOMPARE(MessageBox::shown().last().text,
                  "Varnox\r\nProgramm für Zutrittskontrolle\r\n\r\nVersion: " + versionText());
+    }
+
+    // A program that runs for months keeps only the last messages it showed.
+    void theRecordOfMessagesIsBounded()
+    {
+        MessageBox::setUnattended(true);
+        MessageBox::clearShown();
+        for (int i = 0; i < 10 * MessageBox::kRecorded; ++i) {
+            MessageBox::queueAnswer(Answer::Ok);
+            MessageBox::show(nullptr, {.text = QString::number(i), .title = {}, .icon = MessageIcon::None, .focus = {},
+                                       .selectAll = false});
+        }
+        QCOMPARE(MessageBox::shown().size(), MessageBox::kRecorded);
+        QCOMPARE(MessageBox::shown().last().text, QString::number(10 * MessageBox::kRecorded - 1));
     }
 
     void generalSettingsSwitchTheProtocol()

@@ -18,6 +18,8 @@
 #include "ui/startup/MainActions.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <unistd.h>
 
 namespace varnox {
 namespace {
@@ -53,6 +55,10 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     // the main window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     endProcess = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    endProcessNow = [] {
+        std::fflush(nullptr);
+        ::_exit(0);
+    };
     m_host.setProcedures(m_opener, m_creator);
     m_host.setSupervision(m_supervision);
     m_shutdown.hooks().askSaveAndClose = [this] { m_saver.AskSaveAndClose(); };
@@ -109,9 +115,13 @@ void ProgramRun::terminate()
 
 void ProgramRun::endFromOutside()
 {
-    if (ended())
+    if (m_shutdown.finished())
         return;
     m_shutdown.terminate(Shutdown::Way::Signal);
+    if (QApplication::activeModalWidget()) {
+        endProcessNow();
+        return;
+    }
     closeOtherWindows();
     m_window.close();
     endProcess();

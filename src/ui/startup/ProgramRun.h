@@ -51,7 +51,10 @@ public:
     // QueryExit, then Terminate when the operator confirms; false keeps the
     // main window open.
     bool confirmClose();
-    // Told to end from outside: nothing is asked, the work copy stays.
+    // Told to end from outside: nothing is asked, the work copy stays. When
+    // a question or dialog is open, its caller waits below on the stack and
+    // would take the dismissed window for an answer and carry on after the
+    // end: the process then ends at once, through endProcessNow.
     void endFromOutside();
     // Terminate for the operator's way out (the login dialog's Abbrechen).
     void terminate();
@@ -86,6 +89,9 @@ public:
     std::function<int()> pendingTransfers;
     // Ends the process after Terminate; the event loop's quit unless a test replaces it.
     std::function<void()> endProcess;
+    // Ends the process at once, without returning, after "Programm beendet"
+    // was written and the ports were closed.
+    std::function<void()> endProcessNow;
 
 private:
     void closeOtherWindows();
