@@ -48,10 +48,13 @@ Message replaceQuestion(const QString& file)
                    GetText(255, "Projekt speichern unter"), MessageIcon::Exclamation);
 }
 
-Message retryQuestion(const QString& what)
+// `reason`: why a file could not be written, when the check of the new file
+// has not told it already.
+Message retryQuestion(const QString& what, const QString& reason)
 {
-    return message(what + kNewLine + GetText(259, "Möchten Sie den Vorgang wiederholen?"), GetText(246, "Fehler"),
-                   MessageIcon::None);
+    return message(what + kNewLine + (reason.isEmpty() ? QString() : reason + kNewLine)
+                       + GetText(259, "Möchten Sie den Vorgang wiederholen?"),
+                   GetText(246, "Fehler"), MessageIcon::None);
 }
 
 }  // namespace
@@ -59,17 +62,14 @@ Message retryQuestion(const QString& what)
 // The new project file is written in one piece, its work copy made and
 // checked; on any failure both are removed again.
 bool ProjectCreator::writeNewProject(const QString& path, const QString& source, bool fromTemplate,
-                                     QString* workCopyName)
+                                     QString* workCopyName, QString* reason)
 {
     QDir().mkpath(ProgramFolder::projectsDir());
-    if (fromTemplate)
-        ensureProjectTemplate();
+    if (fromTemplate && !ensureProjectTemplate(reason))
+        return false;
     const QString file = QFileInfo(path).fileName();
-    QString error;
-    if (!writeSnapshot(source, path, fromTemplate ? SnapshotTime::Now : SnapshotTime::KeepSource, &error)) {
-        qWarning("cannot write %s: %s", qPrintable(path), qPrintable(error));
+    if (!writeSnapshot(source, path, fromTemplate ? SnapshotTime::Now : SnapshotTime::KeepSource, reason))
         return false;  // the file there, if any, is as it was
-    }
     const WorkCopy copy = MakeWorkCopy(file, m_context.op, LeftBehind::Replace);
     if (copy.name.isEmpty() || !CheckAndUpgrade(copy.name, m_context.op)) {
         QFile::remove(path);
@@ -80,7 +80,7 @@ bool ProjectCreator::writeNewProject(const QString& path, const QString& source,
     return true;
 }
 
-DialogStep ProjectCreator::CreateProject(const QString& name)
+DialogStep ProjectCreator::CreateProject(const QString& name, bool atStart)
 {
     Session& session = m_context.session;
     if (const auto fault = projectNameFault(name)) {
@@ -94,10 +94,12 @@ DialogStep ProjectCreator::CreateProject(const QString& name)
         return DialogStep::Stay;
     }
     QString workCopy;
-    if (!writeNewProject(path, ProgramFolder::templateFile(), true, &workCopy)) {
+    QString reason;
+    if (!writeNewProject(path, ProgramFolder::templateFile(), true, &workCopy, &reason)) {
         const QString what = GetText(314, "Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
-                                                                                    : DialogStep::Close;
+        if (m_context.op.ask(retryQuestion(what, reason), Buttons::YesNo) == Answer::Yes)
+            return DialogStep::SelectName;
+        return !atStart || cancelNewProject(true) ? DialogStep::Close : DialogStep::Stay;
     }
     m_saver.AskSaveAndClose();
     session.workCopyName = workCopy;
@@ -123,7 +125,7 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
     QString target = projectFilePathForName(projectName);
     if (!QFileInfo::exists(target))
         target = ProgramFolder::projectsDir() + QLatin1Char('/') + file;  // as typed, "X.MDB" included
-    else if (m_context.op.ask(replaceQuestion(file), Buttons::YesNo) != Answer::Yes)
+    else if (m_context.op.ask(replaceQuestion(QFileInfo(target).fileName()), Buttons::YesNo) != Answer::Yes)
         return DialogStep::Stay;
     const QString oldWorkCopy = session.workCopyName;
     if (oldWorkCopy.isEmpty())
@@ -132,9 +134,10 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
         return saveInPlace();
 
     QString newWorkCopy;
-    if (!writeNewProject(target, workCopyPath(oldWorkCopy), false, &newWorkCopy)) {
+    QString reason;
+    if (!writeNewProject(target, workCopyPath(oldWorkCopy), false, &newWorkCopy, &reason)) {
         const QString what = GetText(258, "Beim Speichern der Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
+        return m_context.op.ask(retryQuestion(what, reason), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
                                                                                     : DialogStep::Close;
     }
     closeOldProject(oldWorkCopy, target);

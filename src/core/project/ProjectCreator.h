@@ -22,7 +22,9 @@ public:
     ProjectCreator(ProjectContext& context, ProjectSaver& saver) : m_context(context), m_saver(saver) { }
 
     // CreateProject: FrmNewFile's create button with the name typed.
-    DialogStep CreateProject(const QString& name);
+    // `atStart`: the dialog was opened without any project, so giving up
+    // after a failure is giving up the program, which is asked as on cancel.
+    DialogStep CreateProject(const QString& name, bool atStart = false);
 
     // SaveAs: FrmFileSaveAs's save button with the name typed or chosen.
     DialogStep SaveAs(const QString& name);
@@ -32,7 +34,11 @@ public:
     bool cancelNewProject(bool atStart);
 
 private:
-    bool writeNewProject(const QString& path, const QString& source, bool fromTemplate, QString* workCopyName);
+    // Writes and checks the new file; false when it failed, with the reason
+    // in `reason` when a file could not be written (the check reports its
+    // own findings).
+    bool writeNewProject(const QString& path, const QString& source, bool fromTemplate, QString* workCopyName,
+                         QString* reason);
     DialogStep saveInPlace();
     void closeOldProject(const QString& oldWorkCopy, const QString& newProjectFile);
 
