@@ -3,7 +3,7 @@
 // again within a few TimeBusOk (1 s here). Prints the time each replug took
 // to reopen (or that it did not within 20 s) and the CPU the program used.
 // The received telegrams fill the protocol list, shown in a list view as the
-// monitor page shows it; each telegram is given a cost of its own (300 µs
+// monitor page shows it; each telegram is given a cost of its own (500 µs
 // unless told), standing for whatever else the program does with it, so that
 // the event loop is as busy as on a slow or loaded PC.
 //   QT_QPA_PLATFORM=offscreen build/bench/varnox-bench-replug [replugs [telegrams/s per line [busy lines [µs]]]]
@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     const int replugs = argc > 1 ? qMax(1, atoi(argv[1])) : 6;
     const int rate = argc > 2 ? qMax(0, atoi(argv[2])) : 200;
     const int busy = argc > 3 ? qBound(1, atoi(argv[3]), 14) : 14;
-    const int costUs = argc > 4 ? qMax(0, atoi(argv[4])) : 300;
+    const int costUs = argc > 4 ? qMax(0, atoi(argv[4])) : 500;
     InitTexts();
 
     test::ProjectFixture project;
