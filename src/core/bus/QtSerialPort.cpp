@@ -99,7 +99,7 @@ void QtSerialPort::write(const QByteArray& bytes)
 
 void QtSerialPort::readPending()
 {
-    if (!m_port.isOpen())
+    if (!m_port.isOpen() || delivering())
         return;
     // Reads what the device holds and announces it (onReadyRead); when
     // nothing is there it says so with a time-out error.

@@ -52,6 +52,9 @@ signals:
 
 protected:
     void deliver(const QByteArray& bytes);
+    // True while deliver() hands bytes over: bytes read now would overtake
+    // the rest of them.
+    bool delivering() const { return m_delivering; }
     void setFailure(PortFailure failure, const QString& group = {})
     {
         m_failure = failure;
@@ -63,6 +66,7 @@ private:
     PortFailure m_failure = PortFailure::None;
     QString m_failureGroup;
     std::function<void(char)> m_receiver;
+    bool m_delivering = false;
 };
 
 // Makes the port object of a line (MSComm1(n), MSComm2 for line 8).
