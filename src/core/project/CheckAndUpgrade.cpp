@@ -179,8 +179,12 @@ Message notAProjectFileMessage(const QString& file)
 
 bool CheckAndUpgrade(const QString& workCopyName, Operator& op)
 {
-    const QString path = workCopyPath(workCopyName);
-    const QString file = projectFileName(workCopyName).toUpper();
+    return checkAndUpgradeCopy(workCopyPath(workCopyName), projectFileName(workCopyName), op);
+}
+
+bool checkAndUpgradeCopy(const QString& path, const QString& projectFile, Operator& op)
+{
+    const QString file = projectFile.toUpper();
     const Inspection found = inspect(path);
     switch (found.finding) {
     case Finding::Usable: return true;

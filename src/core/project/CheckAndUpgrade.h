@@ -14,6 +14,10 @@ class Operator;
 // file's name in capitals) and false returned; the caller discards the copy.
 bool CheckAndUpgrade(const QString& workCopyName, Operator& op);
 
+// The same for any copy of a project file at `path`; the messages name the
+// project file `projectFile`.
+bool checkAndUpgradeCopy(const QString& path, const QString& projectFile, Operator& op);
+
 // "Das Programm kann die Datei <file> nicht öffnen!" ...: no database, damaged.
 Message notAProjectFileMessage(const QString& file);
 

@@ -4,6 +4,7 @@
 #include "core/project/CheckAndUpgrade.h"
 #include "core/project/FileCopy.h"
 #include "core/project/FileTimes.h"
+#include "core/project/ProjectLock.h"
 #include "core/project/ProjectPaths.h"
 #include "core/shell/Operator.h"
 
@@ -60,10 +61,20 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
         op.tell(accessDeniedMessage());
         return {};
     }
+    // From here until the work copy is discarded the project is this process's.
+    const QString project = projectNameOf(name);
+    const bool heldBefore = ProjectLock::isHeld(project);
+    Message inUse;
+    if (!ProjectLock::hold(project, &inUse)) {
+        op.tell(inUse);
+        return {};
+    }
     if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
         && (leftBehind == LeftBehind::Keep || op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes))
         return {name, true};
     if (!copyFileKeepingTime(source, target)) {
+        if (!heldBefore)
+            ProjectLock::release(project);
         op.tell(accessDeniedMessage());
         return {};
     }
@@ -77,13 +88,23 @@ WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehin
         return copy;
     if (!copy.resumed)
         DiscardWorkCopy(copy.name);
+    else
+        ProjectLock::release(projectNameOf(copy.name));
     return {};
 }
 
 void DiscardWorkCopy(const QString& workCopyName)
 {
-    if (!workCopyName.isEmpty())
-        removeDatabaseFiles(workCopyPath(workCopyName));
+    if (workCopyName.isEmpty())
+        return;
+    removeDatabaseFiles(workCopyPath(workCopyName));
+    ProjectLock::release(projectNameOf(workCopyName));
+}
+
+bool hasUnsavedWorkCopy(const QString& projectFile)
+{
+    return leftBehindDiffers(
+        ProgramFolder::projectsDir() + QLatin1Char('/') + projectFile, workCopyPath(workCopyNameFor(projectFile)));
 }
 
 bool IsModified(const QString& workCopyName)
