@@ -7,10 +7,12 @@
 #include "core/project/FileCopy.h"
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectEdit.h"
+#include "core/project/ProjectLock.h"
 #include "core/project/ProjectNames.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/WorkCopy.h"
 #include "ctl/Console.h"
+#include "ctl/Interrupt.h"
 
 #include <QFileInfo>
 
@@ -83,6 +85,7 @@ ExitStatus editProject(
     default:
         return Unusable;
     }
+    const InterruptCleanup cleanup(edit.workCopyPath(), ProjectLock::filePath(projectName));
     const EditResult result = work(edit.workCopyPath());
     if (result.stored && !edit.save())
         return Failed;

@@ -8,6 +8,7 @@
 #include "core/project/WorkCopy.h"
 #include "core/shell/ProgramFolder.h"
 #include "ctl/Commands.h"
+#include "ctl/Interrupt.h"
 #include "ctl/ProjectAccess.h"
 
 #include <QDir>
@@ -104,6 +105,7 @@ ExitStatus checkCommand(Context& c, Options& options)
     default:
         return DataRefused;
     }
+    const InterruptCleanup cleanup(edit.workCopyPath(), ProjectLock::filePath(*name));
     if (edit.upgraded()) {
         if (!edit.save())
             return Failed;
