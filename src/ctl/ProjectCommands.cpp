@@ -58,8 +58,11 @@ ExitStatus createCommand(Context& c, Options& options)
         return Exists;
     }
     QString workCopy;
-    if (!writeNewProjectFile(path, ProgramFolder::templateFile(), true, c.op, &workCopy)) {
+    QString reason;
+    if (!writeNewProjectFile(path, ProgramFolder::templateFile(), true, c.op, &workCopy, &reason)) {
         ProjectLock::release(*name);
+        if (!reason.isEmpty())
+            err(reason + QLatin1Char('\n'));
         return Failed;
     }
     DiscardWorkCopy(workCopy);

@@ -79,6 +79,30 @@ public:
     }
     int count(int line, const QString& entry) const { return int(times(line, entry).size()); }
 
+    // The first `count` bytes of reader `serial`'s EEPROM on `line`, as the
+    // simulator shows them; fewer when it does not answer in time.
+    QByteArray eeprom(int line, int serial, int count)
+    {
+        m_log += QString::fromUtf8(m_process.readAllStandardOutput());
+        const qsizetype from = m_log.size();  // an earlier dump must not count
+        command(QStringLiteral("eeprom %1 %2 0 %3").arg(line).arg(serial).arg(count));
+        const QRegularExpression row(QStringLiteral("reader %1 ([0-9A-F]{3}):((?: [0-9A-F]{2})+)$").arg(serial),
+                                     QRegularExpression::MultilineOption);
+        QByteArray bytes;
+        QDeadlineTimer deadline(60'000);
+        do {
+            m_process.waitForReadyRead(100);
+            m_log += QString::fromUtf8(m_process.readAllStandardOutput());
+            bytes.clear();
+            for (auto m = row.globalMatch(QStringView(m_log).mid(from)); m.hasNext();) {
+                const QRegularExpressionMatch match = m.next();
+                if (match.captured(1).toInt(nullptr, 16) == bytes.size())
+                    bytes += QByteArray::fromHex(match.captured(2).toLatin1());
+            }
+        } while (bytes.size() < count && !deadline.hasExpired());
+        return bytes.left(count);
+    }
+
 private:
     QTemporaryDir m_dir;
     QProcess m_process;

@@ -1,4 +1,5 @@
 // The real program, started as a process on a fresh program folder.
+#include "ReadOnlyFolder.h"
 #include "core/online/DayFileReader.h"
 #include "core/project/ProjectTemplate.h"
 #include "core/shell/Scramble.h"
@@ -9,6 +10,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
+#include <sys/mount.h>
+#include <sys/resource.h>
 
 using namespace varnox;
 
@@ -18,11 +22,13 @@ const QString kBinary = QStringLiteral(VARNOX_BINARY_DIR "/varnox");
 
 class Program {
 public:
-    explicit Program(const QString& home)
+    // `configHome`: where the per-user settings go; below `home` unless given.
+    explicit Program(const QString& home, const QString& configHome = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VARNOX_HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   configHome.isEmpty() ? home + QStringLiteral("/.config") : configHome);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("VARNOX_UNATTENDED"), QStringLiteral("1"));
         m_process.setProcessEnvironment(env);
@@ -36,6 +42,16 @@ public:
     }
 
     QProcess& process() { return m_process; }
+    QString errorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
+    // Files of the program may grow only to `bytes`, as on a nearly full disk.
+    void limitFileSize(rlim_t bytes)
+    {
+        m_process.setChildProcessModifier([bytes] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit {bytes, bytes};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     bool start(const QStringList& args = {})
     {
         m_process.start(kBinary, args);
@@ -77,12 +93,53 @@ bool waitForStartLine(const QString& home)
     return QTest::qWaitFor([&home] { return !protocol(home).isEmpty(); }, 30000);
 }
 
-void writeConfig(const QTemporaryDir& home, const QByteArray& text)
+void writeFile(const QString& path, const QByteArray& text)
 {
-    QFile f(home.filePath(QStringLiteral("VARNOXCF.INI")));
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(text);
 }
+
+void writeConfig(const QTemporaryDir& home, const QByteArray& text)
+{
+    writeFile(home.filePath(QStringLiteral("VARNOXCF.INI")), text);
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// A small file system of its own at `path`, filled to the last byte: a real
+// full disk. Mounting it needs a right that a developer's machine or a
+// container run as root gives and other machines may not; active() says
+// whether it could be made.
+class FullDisk {
+public:
+    explicit FullDisk(const QString& path) : m_path(QFile::encodeName(path))
+    {
+        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
+    }
+    ~FullDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_path.constData(), MNT_DETACH);
+    }
+    bool active() const { return m_mounted; }
+    void fill() const
+    {
+        QFile ballast(QString::fromLocal8Bit(m_path) + QStringLiteral("/ballast"));
+        if (!ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        const QByteArray block(4096, 'x');
+        while (ballast.write(block) == block.size()) { }
+    }
+
+private:
+    QByteArray m_path;
+    bool m_mounted = false;
+};
 
 }  // namespace
 
@@ -161,7 +218,84 @@ private slots:
         };
         QVERIFY(answer("--help").contains("--version"));
         QVERIFY(answer("--version").startsWith("Varnox "));
+
+        // A mistake comes first too, in the language chosen last, before the
+        // language dialog that the operator wants at every start.
+        writeFile(home.filePath(QStringLiteral(".config/varnox/varnox.ini")),
+                  "[MultiLang]\nLangId=1033\nShowDialog=true\n");
+        QVERIFY(program.start({"-platform", "xcb", "--bogus"}) && program.process().waitForFinished(30000));
+        QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.process().exitCode(), 2);
+        QVERIFY(program.errorOutput().startsWith("Unknown option: --bogus\n"));
         QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("log"))));
+    }
+
+    // A program folder that cannot hold the program's files ends the start
+    // with the reason, and writes nothing: no lock, no protocol, no template,
+    // the settings file as it was.
+    void unusableProgramFolder_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cannot be made") << "Der Ordner ist nicht vorhanden und kann nicht angelegt werden.";
+        QTest::newRow("not writable") << "Der Zugriff wurde verweigert.";
+        QTest::newRow("disk full") << "Der Datenträger ist voll.";
+    }
+
+    void unusableProgramFolder()
+    {
+        const QString cause = QTest::currentDataTag();
+        QFETCH(QString, reason);
+        QTemporaryDir base;
+        QString home = base.filePath(QStringLiteral("varnox"));
+        const QByteArray ini = "; Leitstand\n[Config]\nRecording=255\n";  // Encrypt would be added
+        std::optional<FullDisk> disk;
+        std::optional<test::ReadOnlyFolder> readOnly;
+        if (cause == "cannot be made") {
+            writeFile(base.filePath(QStringLiteral("datei")), "a file, not a folder");
+            home = base.filePath(QStringLiteral("datei/varnox"));
+        } else {
+            QVERIFY(QDir().mkpath(home));
+            if (cause == "disk full" && !disk.emplace(home).active())
+                QSKIP("no file system can be mounted here");
+            writeFile(home + QStringLiteral("/VARNOXCF.INI"), ini);
+            if (disk)
+                disk->fill();
+            if (cause == "not writable" && !readOnly.emplace(home).active())
+                QSKIP("the folder cannot be made read-only here");
+        }
+        const QStringList before = filesIn(home);
+        Program program(home, base.filePath(QStringLiteral("config")));
+        QVERIFY(program.start());
+        QVERIFY(program.process().waitForFinished(30000));
+        QCOMPARE(program.process().exitCode(), 1);
+        const QString said = program.errorOutput();
+        QVERIFY2(said.contains("Der Programmordner " + home + " kann nicht benutzt werden.\r\n" + reason), qPrintable(said));
+        QVERIFY(said.contains("\r\nDas Programm wird beendet."));
+        QCOMPARE(filesIn(home), before);
+        if (cause != "cannot be made") {
+            QFile f(home + QStringLiteral("/VARNOXCF.INI"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), ini);
+        }
+    }
+
+    // Files may grow only so far (the limit stands in for a nearly full
+    // disk): the template for new projects cannot be written, which is said
+    // at start, and nothing half-written stays; the program runs on.
+    void templateThatCannotBeWrittenIsSaid()
+    {
+        QTemporaryDir home;
+        writeConfig(home, "[Config]\nRecording=255\nEncrypt=0\n");
+        Program program(home.path());
+        program.limitFileSize(16 * 1024);
+        QVERIFY(program.start());
+        QVERIFY(waitForStartLine(home.path()));
+        QVERIFY(program.endWith(SIGTERM));
+        const QString said = program.errorOutput();
+        QVERIFY2(said.contains("Die Vorlage für neue Projekte (" + home.filePath("default.$$$")
+                               + ") kann nicht geschrieben werden.\r\nDie Datei überschreitet die zulässige Dateigröße."),
+                 qPrintable(said));
+        QVERIFY(filesIn(home.path()).filter(QStringLiteral("default")).isEmpty());
     }
 };
 

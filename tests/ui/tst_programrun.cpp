@@ -6,6 +6,8 @@
 #include "core/project/SaveState.h"
 #include "core/shell/Version.h"
 #include "ui/main/MainPages.h"
+#include "ui/reports/FrmKeyAll.h"
+#include "ui/reports/FrmKeyList.h"
 #include "ui/settings/FrmAllgemein.h"
 
 #include <QAction>
@@ -127,7 +129,27 @@ private slots:
         QCOMPARE(r.entries().last(), QString("Programm beendet"));
     }
 
-    void messagesAndCommandsStillToCome()
+    // The first project cannot be made (a damaged template): giving up the
+    // retry at the very first start ends the program cleanly when the
+    // operator confirms, instead of leaving it running without a window.
+    void firstProjectThatCannotBeMadeEndsTheProgram()
+    {
+        ProgramRunRig r;
+        r.home.writeFile("default.$$$", "no database at all");
+        r.start();
+        MessageBox::queueAnswer(Answer::No);  // no retry
+        MessageBox::queueAnswer(Answer::Yes);  // end the program
+        test::whenModal<QDialog>([](QDialog* d) {
+            QTest::keyClicks(test::control<QLineEdit>(d, "TxtNewFile"), "Erste");
+            test::click(d, "CmdNewFileS");
+        });
+        test::logIn(&r.run->loginDialog(), Mode::Konfiguration, {});
+        QCOMPARE(MessageBox::queuedAnswers(), 0);
+        QCOMPARE(r.ends, 1);
+        QCOMPARE(r.entries().last(), QString("Programm beendet"));
+    }
+
+    void messagesAndCommandsOfTheMenus()
     {
         ProgramRunRig r;
         r.addProject();
@@ -141,13 +163,32 @@ private slots:
         QTRY_COMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().last(), portFailed);
 
-        for (const char* item : {"Keyliste_drucken", "Schluesseluebersicht", "Sicherheit", "Fernwartung"}) {
-            r.window().menuItem(item)->trigger();
-            QVERIFY(MessageBox::shown().last().text.endsWith("noch nicht verfügbar."));
-        }
+        test::whenModal<FrmKeyAll>([](FrmKeyAll* window) { window->accept(); });
+        r.window().menuItem("Keyliste_drucken")->trigger();
+        QCOMPARE(r.entries().last(), QString("Menü 'Schlüsselliste drucken' aufgerufen"));
+        test::whenModal<FrmKeyList>([](FrmKeyList* window) { window->accept(); });
+        r.window().menuItem("Schluesseluebersicht")->trigger();
+        // The monitoring page's print button, with a plain protocol: asked first.
+        MessageBox::queueAnswer(Answer::No);
+        emit r.window().pages().printRequested();
+        QCOMPARE(MessageBox::shown().last().text, QString("Möchten Sie das Tagesprotokoll vom 05.12.2026 drucken?"));
         r.window().menuItem("Info_ueber")->trigger();
         QCOMPARE(MessageBox::shown().last().text,
                  "Varnox\r\nProgramm für Zutrittskontrolle\r\n\r\nVersion: " + versionText());
+    }
+
+    // A program that runs for months keeps only the last messages it showed.
+    void theRecordOfMessagesIsBounded()
+    {
+        MessageBox::setUnattended(true);
+        MessageBox::clearShown();
+        for (int i = 0; i < 10 * MessageBox::kRecorded; ++i) {
+            MessageBox::queueAnswer(Answer::Ok);
+            MessageBox::show(nullptr, {.text = QString::number(i), .title = {}, .icon = MessageIcon::None, .focus = {},
+                                       .selectAll = false});
+        }
+        QCOMPARE(MessageBox::shown().size(), MessageBox::kRecorded);
+        QCOMPARE(MessageBox::shown().last().text, QString::number(10 * MessageBox::kRecorded - 1));
     }
 
     void generalSettingsSwitchTheProtocol()

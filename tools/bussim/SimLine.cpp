@@ -77,8 +77,11 @@ void SimLine::busCommand(const QString& p)
     } else if (p.startsWith(QLatin1String("81")) && p.size() == 8) {
         const int serial = hexField(p, 3, 5);
         for (SimReader& r : m_readers) {
+            // Selecting the reader again (another page, every sixteen bytes)
+            // keeps its EEPROM open; selecting another closes it.
+            const bool again = r.selected && r.serial == serial;
             r.selected = r.serial == serial && !r.silent;
-            r.access = false;
+            r.access = r.access && again && r.selected;
             if (r.selected) {
                 r.page = hexField(p, 2, 1);
                 answer(r.acknowledgement());

@@ -43,5 +43,8 @@ void renderPages(const Shots& shots, const QString& workCopy);
 // The login dialog, the main window on every page and in every mode, and the
 // password dialog, for the project file `projectFile` in the project folder.
 void renderMainWindow(const Shots& shots, const QString& projectFile);
+// The key assignment window and the print previews of the handover protocol,
+// all keys and a day's protocol, for the same work copy.
+void renderPrintPreviews(const Shots& shots, const QString& workCopy);
 
 }  // namespace varnox::shots

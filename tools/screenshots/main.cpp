@@ -6,6 +6,7 @@
 #include "Shots.h"
 #include "core/lang/Texts.h"
 #include "core/project/ProjectPaths.h"
+#include "core/reports/TextBlocks.h"
 #include "core/shell/ProgramFolder.h"
 #include "ui/common/MessageBox.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     InitTexts();
 
     QDir().mkpath(ProgramFolder::projectsDir());
+    seedTextBlocks();
     const QString project = QStringLiteral("Werk Süd.mdb");
     shots::writeSampleInstallation(ProgramFolder::projectsDir() + QLatin1Char('/') + project);
     const QString workCopy = QStringLiteral("~hlvBilder.tmp");
@@ -39,6 +41,7 @@ int main(int argc, char* argv[])
         QLocale::setDefault(QLocale(QLatin1String(locale)));  // dates and times as a desk there shows them
         const shots::Shots shots{folder, QString::fromLatin1(code)};
         shots::renderPages(shots, workCopy);
+        shots::renderPrintPreviews(shots, workCopy);
         shots::renderMainWindow(shots, project);
     }
     return 0;

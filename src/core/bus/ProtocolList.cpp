@@ -32,6 +32,17 @@ void ProtocolList::removeAt(int index)
     endRemoveRows();
 }
 
+void ProtocolList::bound()
+{
+    if (count() <= m_capacity)
+        return;
+    const int drop = count() - (m_capacity - m_capacity / 10);
+    beginRemoveRows({}, 0, drop - 1);
+    m_lines.remove(0, drop);
+    endRemoveRows();
+    emit linesDropped(drop);
+}
+
 void ProtocolList::clear()
 {
     beginResetModel();

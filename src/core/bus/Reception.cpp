@@ -67,6 +67,8 @@ void Reception::recordSent(int line, const QString& text)
 void Reception::appendProtocolLine(QChar letter, int line, const QString& telegram)
 {
     m_protocolList.append(ProtocolList::formatLine(m_clock.now().time(), letter, line, telegram));
+    if (!m_evaluation.running)  // else the evaluation bounds it when its request is done
+        m_protocolList.bound();
 }
 
 }  // namespace varnox

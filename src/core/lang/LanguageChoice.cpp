@@ -27,6 +27,13 @@ void save(bool showAtStart)
 
 }  // namespace
 
+void useStoredLanguage()
+{
+    InitTexts();
+    const LanguageSettings stored = LanguageSettings::read();
+    SetLanguage(stored.langId, stored.langName);
+}
+
 bool chooseLanguage(bool atStartup, LanguagePrompt& prompt)
 {
     InitTexts();

@@ -34,4 +34,8 @@ public:
 // Returns whether the dialog was shown.
 bool chooseLanguage(bool atStartup, LanguagePrompt& prompt);
 
+// The stored language, applied without a dialog and without writing
+// anything: for what the program says before its windows start.
+void useStoredLanguage();
+
 }  // namespace varnox

@@ -2,6 +2,8 @@
 
 #include "core/lang/Texts.h"
 #include "core/project/Database.h"
+#include "core/project/FileCopy.h"
+#include "core/project/ProjectTemplate.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/UpgradeSteps.h"
 #include "core/shell/Operator.h"
@@ -9,6 +11,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include <QFile>
+#include <QtEndian>
 #include <optional>
 #include <sqlite3.h>
 
@@ -32,13 +35,30 @@ struct Inspection {
     QString table;  // the table with the wrong field count
 };
 
-// Every SQLite file starts with these 16 bytes; an empty file or any other
-// content is no project, even though the engine would take an empty file for
-// an empty database.
-bool hasDatabaseHeader(const QString& path)
+// Every SQLite file starts with these 16 bytes and is made of whole pages,
+// as many as its header says where the header's count is valid. An empty
+// file or any other content is no project, even though the engine would take
+// an empty file for an empty database; and a file cut short is damaged,
+// even though the engine would read its missing bytes as zeros without a
+// word. A file with a journal beside it is left to the engine, which puts
+// it back together when it is opened.
+bool wholeDatabaseFile(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3", 16)))
+        return false;
+    if (hasSideFiles(path))
+        return true;
+    const auto at16 = [&header](int offset) { return qFromBigEndian<quint16>(header.constData() + offset); };
+    const auto at32 = [&header](int offset) { return qFromBigEndian<quint32>(header.constData() + offset); };
+    const qint64 pageSize = at16(16) == 1 ? 65536 : at16(16);
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || file.size() % pageSize != 0)
+        return false;
+    const bool countValid = at32(28) != 0 && at32(92) == at32(24);
+    return !countValid || qint64(at32(28)) * pageSize == file.size();
 }
 
 bool structureIntact(Database& db)
@@ -102,7 +122,7 @@ Inspection inspectVersion(int version)
 
 Inspection inspect(const QString& path)
 {
-    if (!hasDatabaseHeader(path))
+    if (!wholeDatabaseFile(path))
         return {Finding::NotAProjectFile};
     try {
         Database db(path);
@@ -122,6 +142,58 @@ Inspection inspect(const QString& path)
         if (version->getColumn(0).isNull())
             return {Finding::WrongVersion};
         return inspectVersion(version->getColumn(0).getInt());
+    } catch (const std::exception&) {
+        return {Finding::NotAProjectFile};
+    }
+}
+
+// The tables of the current layout with their columns, in the order the
+// schema makes them.
+using Layout = QList<QPair<QString, QStringList>>;
+
+QStringList columnsOf(Database& db, const QString& table)
+{
+    SQLite::Statement q(db.sql(), "SELECT name FROM pragma_table_info(?)");
+    q.bind(1, table.toStdString());
+    QStringList columns;
+    while (q.executeStep())
+        columns << QString::fromStdString(q.getColumn(0).getString());
+    return columns;
+}
+
+const Layout& currentLayout()
+{
+    static const Layout layout = [] {
+        Database db(QStringLiteral(":memory:"), Database::Access::Create);
+        createSchema(db);
+        Layout out;
+        SQLite::Statement q(db.sql(), "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid");
+        while (q.executeStep()) {
+            const QString table = QString::fromStdString(q.getColumn(0).getString());
+            out.append({table, columnsOf(db, table)});
+        }
+        return out;
+    }();
+    return layout;
+}
+
+// Whatever its version says, a file is used only when it holds every table
+// and column the program works with; otherwise every page would fail on it.
+Inspection inspectLayout(const QString& path)
+{
+    try {
+        Database db(path);
+        QList<QStringList> present;
+        for (const auto& [table, columns] : currentLayout()) {
+            present.append(columnsOf(db, table));
+            if (present.last().isEmpty())
+                return {Finding::MissingTables};
+        }
+        for (qsizetype i = 0; i < present.size(); ++i)
+            for (const QString& column : currentLayout()[i].second)
+                if (!present[i].contains(column, Qt::CaseInsensitive))
+                    return {Finding::WrongFieldCount, UpgradeFrom::Version3, currentLayout()[i].first};
+        return {Finding::Usable};
     } catch (const std::exception&) {
         return {Finding::NotAProjectFile};
     }
@@ -185,15 +257,20 @@ bool CheckAndUpgrade(const QString& workCopyName, Operator& op)
 bool checkAndUpgradeCopy(const QString& path, const QString& projectFile, Operator& op)
 {
     const QString file = projectFile.toUpper();
-    const Inspection found = inspect(path);
+    Inspection found = inspect(path);
+    if (found.finding == Finding::Upgrade) {
+        if (!upgradeProject(path, found.from)) {
+            op.tell(notAProjectFileMessage(file));
+            op.tell(upgradeFailedMessage(file));
+            return false;
+        }
+        found = {Finding::Usable};
+    }
+    if (found.finding == Finding::Usable)
+        found = inspectLayout(path);
     switch (found.finding) {
     case Finding::Usable: return true;
-    case Finding::Upgrade:
-        if (upgradeProject(path, found.from))
-            return true;
-        op.tell(notAProjectFileMessage(file));
-        op.tell(upgradeFailedMessage(file));
-        return false;
+    case Finding::Upgrade: break;  // done above
     case Finding::MissingTables: op.tell(missingTablesMessage(file)); return false;
     case Finding::WrongFieldCount: op.tell(fieldCountMessage(found.table)); return false;
     case Finding::WrongVersion: op.tell(wrongVersionMessage(file)); return false;

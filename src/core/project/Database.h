@@ -31,4 +31,10 @@ private:
 // The collation itself, for code that compares names outside SQL.
 int compareNames(QStringView a, QStringView b);
 
+// The system's error number (errno) behind a failure of the engine: the one
+// the database file of `handle` saw last where there is one, else the
+// nearest one to the engine's result code (a full disk, no permission, an
+// input/output error); 0 for anything else.
+int systemErrorOf(const std::exception& e, sqlite3* handle = nullptr);
+
 }  // namespace varnox

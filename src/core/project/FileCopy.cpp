@@ -67,7 +67,7 @@ bool isRegularFile(const QString& path)
     return ::stat(native(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool copyFileKeepingTime(const QString& from, const QString& to, QString* error)
+bool copyFileKeepingTime(const QString& from, const QString& to, QString* error, int* errnum)
 {
     removeDatabaseFiles(to);
     bool ok = false;
@@ -82,6 +82,8 @@ bool copyFileKeepingTime(const QString& from, const QString& to, QString* error)
         }
     }
     if (!ok) {
+        if (errnum)
+            *errnum = errno;
         if (error)
             *error = systemError();
         QFile::remove(to);
@@ -104,6 +106,11 @@ bool sameContent(const QString& a, const QString& b)
 void removeDatabaseFiles(const QString& path)
 {
     QFile::remove(path);
+    removeSideFiles(path);
+}
+
+void removeSideFiles(const QString& path)
+{
     for (const char* side : kSideFiles)
         QFile::remove(path + QLatin1String(side));
 }

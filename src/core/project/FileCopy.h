@@ -9,8 +9,9 @@ bool isRegularFile(const QString& path);
 
 // Copies the regular file `from` to a new file `to` (an old one there is
 // removed first) and gives the copy the source's last-write time. A copy that
-// fails half-way is removed again.
-bool copyFileKeepingTime(const QString& from, const QString& to, QString* error = nullptr);
+// fails half-way is removed again; `errnum` then holds the system's error
+// number.
+bool copyFileKeepingTime(const QString& from, const QString& to, QString* error = nullptr, int* errnum = nullptr);
 
 // Whether the two files hold the same bytes.
 bool sameContent(const QString& a, const QString& b);
@@ -18,6 +19,7 @@ bool sameContent(const QString& a, const QString& b);
 // A database file together with the side files its engine may leave beside
 // it after a crash; a stale journal must never meet a fresh copy.
 void removeDatabaseFiles(const QString& path);
+void removeSideFiles(const QString& path);
 bool hasSideFiles(const QString& path);
 
 // Closes a POSIX file descriptor when it goes out of scope.

@@ -49,10 +49,13 @@ Message replaceQuestion(const QString& file)
                    GetText(255, "Projekt speichern unter"), MessageIcon::Exclamation);
 }
 
-Message retryQuestion(const QString& what)
+// `reason`: why a file could not be written, when the check of the new file
+// has not told it already.
+Message retryQuestion(const QString& what, const QString& reason)
 {
-    return message(what + kNewLine + GetText(259, "Möchten Sie den Vorgang wiederholen?"), GetText(246, "Fehler"),
-                   MessageIcon::None);
+    return message(what + kNewLine + (reason.isEmpty() ? QString() : reason + kNewLine)
+                       + GetText(259, "Möchten Sie den Vorgang wiederholen?"),
+                   GetText(246, "Fehler"), MessageIcon::None);
 }
 
 }  // namespace
@@ -60,12 +63,12 @@ Message retryQuestion(const QString& what)
 // The new project file is written in one piece, its work copy made and
 // checked; on any failure both are removed again. A project that another
 // process holds (the command-line tool writing it) is not touched at all.
-bool writeNewProjectFile(
-    const QString& path, const QString& source, bool fromTemplate, Operator& op, QString* workCopyName)
+bool writeNewProjectFile(const QString& path, const QString& source, bool fromTemplate, Operator& op,
+                         QString* workCopyName, QString* reason)
 {
     QDir().mkpath(ProgramFolder::projectsDir());
-    if (fromTemplate)
-        ensureProjectTemplate();
+    if (fromTemplate && !ensureProjectTemplate(reason))
+        return false;
     const QString file = QFileInfo(path).fileName();
     const QString project = projectNameOf(workCopyNameFor(file));
     Message inUse;
@@ -73,11 +76,9 @@ bool writeNewProjectFile(
         op.tell(inUse);
         return false;
     }
-    QString error;
-    if (!writeSnapshot(source, path, fromTemplate ? SnapshotTime::Now : SnapshotTime::KeepSource, &error)) {
-        qWarning("cannot write %s: %s", qPrintable(path), qPrintable(error));
+    if (!writeSnapshot(source, path, fromTemplate ? SnapshotTime::Now : SnapshotTime::KeepSource, reason)) {
         ProjectLock::release(project);
-        return false; // the file there, if any, is as it was
+        return false;  // the file there, if any, is as it was
     }
     const WorkCopy copy = MakeWorkCopy(file, op, LeftBehind::Replace);
     if (copy.name.isEmpty() || !CheckAndUpgrade(copy.name, op)) {
@@ -89,13 +90,13 @@ bool writeNewProjectFile(
     return true;
 }
 
-bool ProjectCreator::writeNewProject(
-    const QString& path, const QString& source, bool fromTemplate, QString* workCopyName)
+bool ProjectCreator::writeNewProject(const QString& path, const QString& source, bool fromTemplate,
+                                     QString* workCopyName, QString* reason)
 {
-    return writeNewProjectFile(path, source, fromTemplate, m_context.op, workCopyName);
+    return writeNewProjectFile(path, source, fromTemplate, m_context.op, workCopyName, reason);
 }
 
-DialogStep ProjectCreator::CreateProject(const QString& name)
+DialogStep ProjectCreator::CreateProject(const QString& name, bool atStart)
 {
     Session& session = m_context.session;
     if (const auto fault = projectNameFault(name)) {
@@ -109,10 +110,12 @@ DialogStep ProjectCreator::CreateProject(const QString& name)
         return DialogStep::Stay;
     }
     QString workCopy;
-    if (!writeNewProject(path, ProgramFolder::templateFile(), true, &workCopy)) {
+    QString reason;
+    if (!writeNewProject(path, ProgramFolder::templateFile(), true, &workCopy, &reason)) {
         const QString what = GetText(314, "Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
-                                                                                    : DialogStep::Close;
+        if (m_context.op.ask(retryQuestion(what, reason), Buttons::YesNo) == Answer::Yes)
+            return DialogStep::SelectName;
+        return !atStart || cancelNewProject(true) ? DialogStep::Close : DialogStep::Stay;
     }
     m_saver.AskSaveAndClose();
     session.workCopyName = workCopy;
@@ -138,7 +141,7 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
     QString target = projectFilePathForName(projectName);
     if (!QFileInfo::exists(target))
         target = ProgramFolder::projectsDir() + QLatin1Char('/') + file;  // as typed, "X.MDB" included
-    else if (m_context.op.ask(replaceQuestion(file), Buttons::YesNo) != Answer::Yes)
+    else if (m_context.op.ask(replaceQuestion(QFileInfo(target).fileName()), Buttons::YesNo) != Answer::Yes)
         return DialogStep::Stay;
     const QString oldWorkCopy = session.workCopyName;
     if (oldWorkCopy.isEmpty())
@@ -147,9 +150,10 @@ DialogStep ProjectCreator::SaveAs(const QString& name)
         return saveInPlace();
 
     QString newWorkCopy;
-    if (!writeNewProject(target, workCopyPath(oldWorkCopy), false, &newWorkCopy)) {
+    QString reason;
+    if (!writeNewProject(target, workCopyPath(oldWorkCopy), false, &newWorkCopy, &reason)) {
         const QString what = GetText(258, "Beim Speichern der Projektdatei ist ein Fehler aufgetreten!");
-        return m_context.op.ask(retryQuestion(what), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
+        return m_context.op.ask(retryQuestion(what, reason), Buttons::YesNo) == Answer::Yes ? DialogStep::SelectName
                                                                                     : DialogStep::Close;
     }
     closeOldProject(oldWorkCopy, target);

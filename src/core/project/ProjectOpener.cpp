@@ -1,7 +1,6 @@
 #include "core/project/ProjectOpener.h"
 
 #include "core/lang/Texts.h"
-#include "core/project/CheckAndUpgrade.h"
 #include "core/project/ProjectContext.h"
 #include "core/project/ProjectHost.h"
 #include "core/project/ProjectPaths.h"
@@ -90,7 +89,8 @@ bool ProjectOpener::OpenSelected(const QString& selectedFile)
         return false;
     }
     bool resumed = false;
-    const bool sameProject = !session.workCopyName.isEmpty() && workCopyNameFor(selectedFile) == session.workCopyName;
+    const bool sameProject = !session.workCopyName.isEmpty()
+        && projectFilePath(session.workCopyName) == ProgramFolder::projectsDir() + QLatin1Char('/') + selectedFile;
     if (sameProject ? !reloadCurrent() : !openOther(selectedFile, &resumed))
         return false;
 
@@ -118,22 +118,7 @@ bool ProjectOpener::openOther(const QString& selectedFile, bool* resumed)
     return true;
 }
 
-// A fresh copy of the project file is checked like any other opening: the
-// file may be of an older version that only the dropped copy was upgraded from.
-bool ProjectOpener::reloadCurrent()
-{
-    switch (m_saver.AskSaveAndReload()) {
-    case Reload::Unchanged: return true;
-    case Reload::Failed: return false;
-    case Reload::Fresh: break;
-    }
-    Session& session = m_context.session;
-    if (CheckAndUpgrade(session.workCopyName, m_context.op))
-        return true;
-    DiscardWorkCopy(session.workCopyName);
-    session.workCopyName.clear();
-    return false;
-}
+bool ProjectOpener::reloadCurrent() { return m_saver.AskSaveAndReload() != Reload::Failed; }
 
 bool ProjectOpener::cancelProjectDialog()
 {

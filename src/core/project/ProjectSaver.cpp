@@ -110,19 +110,16 @@ bool ProjectSaver::AskSaveAndClose()
 
 Reload ProjectSaver::AskSaveAndReload()
 {
-    Session& session = m_context.session;
-    const QString workCopy = session.workCopyName;
+    const QString workCopy = m_context.session.workCopyName;
     if (workCopy.isEmpty() || !IsModified(workCopy))
         return Reload::Unchanged;
     const bool save = m_context.op.ask(saveQuestion(workCopy), Buttons::YesNo) == Answer::Yes;
     if (save && !copyBackOrReport(workCopy, false))
         return Reload::Failed;
-    DiscardWorkCopy(workCopy);
-    session.workCopyName = MakeWorkCopy(projectFileName(workCopy), m_context.op, LeftBehind::Replace).name;
-    if (session.workCopyName.isEmpty())
+    if (!refreshWorkCopy(workCopy, m_context.op))
         return Reload::Failed;
     if (save)
-        m_context.host.additionalSave(session.workCopyName);
+        m_context.host.additionalSave(workCopy);
     return Reload::Fresh;
 }
 

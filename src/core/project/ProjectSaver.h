@@ -32,10 +32,10 @@ public:
     bool AskSaveAndClose();
 
     // AskSaveAndReload: offers to save unsaved changes; after Yes or No the
-    // work copy is made anew from the project file (Fresh: it still has to
-    // be checked). Unchanged: there was nothing to save or drop. Failed: the
-    // save failed and the work copy is as it was, or the project file could
-    // not be copied and no project is open any more; both were reported.
+    // work copy is made anew from the project file and checked (Fresh).
+    // Unchanged: there was nothing to save or drop. Failed: the save failed,
+    // or the project file cannot be used; both were reported, and the work
+    // copy is as it was, changes included.
     Reload AskSaveAndReload();
 
     // Writes the open project without a question: CopyBack, the additional

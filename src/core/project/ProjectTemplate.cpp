@@ -1,6 +1,9 @@
 #include "core/project/ProjectTemplate.h"
 
+#include "core/lang/Texts.h"
 #include "core/project/Database.h"
+#include "core/project/FileCopy.h"
+#include "core/shell/FileError.h"
 #include "core/shell/ProgramFolder.h"
 
 #include <SQLiteCpp/Transaction.h>
@@ -28,22 +31,28 @@ bool writeProjectTemplate(const QString& path, QString* error)
     // Built beside the target and renamed into place, so that a half-written
     // template is never taken for a good one.
     const QString building = path + QStringLiteral(".building");
-    QFile::remove(building);
+    removeDatabaseFiles(building);
+    int errnum = 0;
     try {
         {
             Database db(building, Database::Access::Create);
-            createSchema(db);
-            SQLite::Transaction transaction(db.sql());
-            db.execResource(QStringLiteral(":/schema/template-rows.sql"));
-            transaction.commit();
+            try {
+                createSchema(db);
+                SQLite::Transaction transaction(db.sql());
+                db.execResource(QStringLiteral(":/schema/template-rows.sql"));
+                transaction.commit();
+            } catch (const std::exception& e) {
+                errnum = systemErrorOf(e, db.sql().getHandle());
+                throw;
+            }
         }
         if (!QFile::rename(building, path))
             throw std::runtime_error("cannot rename the new template into place");
         return true;
     } catch (const std::exception& e) {
-        QFile::remove(building);
+        removeDatabaseFiles(building);
         if (error)
-            *error = QString::fromUtf8(e.what());
+            *error = fileErrorText(errnum != 0 ? errnum : systemErrorOf(e), QString::fromUtf8(e.what()));
         return false;
     }
 }
@@ -52,6 +61,19 @@ bool ensureProjectTemplate(QString* error)
 {
     const QString path = ProgramFolder::templateFile();
     return QFileInfo::exists(path) || writeProjectTemplate(path, error);
+}
+
+Message templateMissingMessage(const QString& reason)
+{
+    const QLatin1String newLine("\r\n");
+    return {.text = GetText(3411, "Die Vorlage für neue Projekte (%1) kann nicht geschrieben werden.")
+                        .arg(ProgramFolder::templateFile())
+                + newLine + reason + newLine
+                + GetText(3412, "Neue Projekte können erst erstellt werden, wenn das behoben ist."),
+            .title = GetText(246, "Fehler"),
+            .icon = MessageIcon::Exclamation,
+            .focus = {},
+            .selectAll = false};
 }
 
 }  // namespace varnox

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shell/Message.h"
+
 #include <QString>
 
 namespace varnox {
@@ -13,7 +15,12 @@ void createSchema(Database& db);
 // `path`. An existing file there is left alone and false returned.
 bool writeProjectTemplate(const QString& path, QString* error = nullptr);
 
-// default.$$$ in the program folder, written when it is missing.
+// default.$$$ in the program folder, written when it is missing. `error`
+// tells why it could not be written, in the operator's language.
 bool ensureProjectTemplate(QString* error = nullptr);
+
+// Said at start when the template cannot be written: no new project can be
+// made until then.
+Message templateMissingMessage(const QString& reason);
 
 }  // namespace varnox

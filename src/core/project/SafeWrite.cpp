@@ -1,7 +1,9 @@
 #include "core/project/SafeWrite.h"
 
 #include "core/project/FileCopy.h"
+#include "core/project/Database.h"
 #include "core/project/FileTimes.h"
+#include "core/shell/FileError.h"
 
 #include <SQLiteCpp/Backup.h>
 #include <SQLiteCpp/Database.h>
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -22,9 +25,21 @@ namespace {
 
 std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// A failure with the system's error number behind it, so that the operator
+// is told the reason in words of the program's own language.
+class SystemFailure : public std::runtime_error {
+public:
+    SystemFailure(int errnum, const std::string& what) : std::runtime_error(what), m_errnum(errnum) { }
+    int errnum() const { return m_errnum; }
+
+private:
+    int m_errnum;
+};
+
 [[noreturn]] void failWithSystemError(const char* what)
 {
-    throw std::runtime_error(std::string(what) + ": " + systemError().toStdString());
+    const int errnum = errno;
+    throw SystemFailure(errnum, std::string(what) + ": " + systemError().toStdString());
 }
 
 // A symbolic link keeps pointing where it did: the file it names is replaced.
@@ -36,15 +51,24 @@ QString realTarget(const QString& target)
 
 void copyDatabase(const QString& source, const QString& temp)
 {
+    // Made here first, so that a folder that takes no new file says why.
+    FileDescriptor made(::open(native(temp).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!made.valid())
+        failWithSystemError("create");
+    made.close();
     SQLite::Database from(native(source), SQLite::OPEN_READWRITE);
-    SQLite::Database to(native(temp), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    // The temporary file is thrown away on any failure, so it needs no journal;
-    // it is flushed once as a whole below.
-    to.exec("PRAGMA journal_mode = OFF");
-    to.exec("PRAGMA synchronous = OFF");
-    SQLite::Backup backup(to, from);
-    if (backup.executeStep(-1) != SQLITE_DONE)
-        throw std::runtime_error("the project could not be read completely");
+    SQLite::Database to(native(temp), SQLite::OPEN_READWRITE);
+    try {
+        // The temporary file is thrown away on any failure, so it needs no
+        // journal; it is flushed once as a whole below.
+        to.exec("PRAGMA journal_mode = OFF");
+        to.exec("PRAGMA synchronous = OFF");
+        SQLite::Backup backup(to, from);
+        if (backup.executeStep(-1) != SQLITE_DONE)
+            throw std::runtime_error("the project could not be read completely");
+    } catch (const SQLite::Exception& e) {
+        throw SystemFailure(systemErrorOf(e, to.getHandle()), e.what());
+    }
 }
 
 void finishFile(const QString& temp, const QString& target, const QString& source, SnapshotTime time)
@@ -87,7 +111,7 @@ bool writeSnapshot(const QString& source, const QString& target, SnapshotTime ti
     removeDatabaseFiles(temp);  // left by a save that was killed
     try {
         if (QFileInfo(real).isDir())
-            throw std::runtime_error("a folder has the name of the project file");
+            throw SystemFailure(EISDIR, "a folder has the name of the project file");
         copyDatabase(source, temp);
         finishFile(temp, real, source, time);
         if (::rename(native(temp).c_str(), native(real).c_str()) != 0)
@@ -96,8 +120,9 @@ bool writeSnapshot(const QString& source, const QString& target, SnapshotTime ti
         return true;
     } catch (const std::exception& e) {
         removeDatabaseFiles(temp);
+        const auto* system = dynamic_cast<const SystemFailure*>(&e);
         if (error)
-            *error = QString::fromUtf8(e.what());
+            *error = fileErrorText(system ? system->errnum() : systemErrorOf(e), QString::fromUtf8(e.what()));
         return false;
     }
 }

@@ -12,7 +12,8 @@ enum class SnapshotTime { KeepSource, Now };
 // beside the target, is flushed to disk and renamed over the target, and the
 // folder is flushed. With KeepSource the result carries the source's
 // last-write time. On failure the target is left exactly as it was, the
-// temporary file is removed and false returned with the reason in `error`.
+// temporary file is removed and false returned with the reason in `error`,
+// in the operator's language, the system's own words after it.
 bool writeSnapshot(const QString& source, const QString& target, SnapshotTime time, QString* error = nullptr);
 
 // The temporary file a snapshot of `target` is built in.

@@ -6,9 +6,13 @@
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectLock.h"
 #include "core/project/ProjectPaths.h"
+#include "core/shell/FileError.h"
 #include "core/shell/Operator.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
 
 namespace varnox {
 
@@ -39,6 +43,18 @@ Message accessDeniedMessage()
     return m;
 }
 
+// A copy that failed for want of room or of the disk itself says so; the
+// established message covers everything that keeps the file from being read.
+Message copyFailedMessage(int errnum)
+{
+    if (errnum != ENOSPC && errnum != EDQUOT && errnum != EFBIG && errnum != EIO)
+        return accessDeniedMessage();
+    Message m = accessDeniedMessage();
+    m.text = GetText(745, "Die ausgewählte Projektdatei kann nicht geöffnet werden.") + kNewLine
+        + fileErrorText(errnum, qt_error_string(errnum));
+    return m;
+}
+
 Message leftBehindQuestion(const QString& projectFile)
 {
     Message m;
@@ -48,6 +64,19 @@ Message leftBehindQuestion(const QString& projectFile)
         + GetText(2205, "Bei Nein werden die Änderungen verworfen.");
     m.title = GetText(2206, "Nicht gespeicherte Änderungen");
     m.icon = MessageIcon::Question;
+    return m;
+}
+
+Message sameProjectNameMessage(const QString& projectFile, const QString& otherFile)
+{
+    const auto quoted = [](const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); };
+    Message m;
+    m.text = GetText(3400, "Die Projektdatei %1 kann nicht geöffnet werden.").arg(quoted(projectFile)) + kNewLine
+        + GetText(3401, "Die Datei %1 im Projektordner trägt denselben Projektnamen; beim Speichern würde eine die andere überschreiben.")
+              .arg(quoted(otherFile))
+        + kNewLine + GetText(3402, "Benennen Sie eine der beiden Dateien um.");
+    m.title = GetText(246, "Fehler");
+    m.icon = MessageIcon::Critical;
     return m;
 }
 
@@ -61,6 +90,13 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
         op.tell(accessDeniedMessage());
         return {};
     }
+    // Names that differ only in the case of the extension share one work
+    // copy and one file to save to: only the file the name leads to opens.
+    const QString namesake = projectFilePath(name);
+    if (namesake != source) {
+        op.tell(sameProjectNameMessage(projectFile, QFileInfo(namesake).fileName()));
+        return {};
+    }
     // From here until the work copy is discarded the project is this process's.
     const QString project = projectNameOf(name);
     const bool heldBefore = ProjectLock::isHeld(project);
@@ -72,10 +108,11 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
     if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
         && (leftBehind == LeftBehind::Keep || op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes))
         return {name, true};
-    if (!copyFileKeepingTime(source, target)) {
+    int errnum = 0;
+    if (!copyFileKeepingTime(source, target, nullptr, &errnum)) {
         if (!heldBefore)
             ProjectLock::release(project);
-        op.tell(accessDeniedMessage());
+        op.tell(copyFailedMessage(errnum));
         return {};
     }
     return {name, false};
@@ -91,6 +128,29 @@ WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehin
     else
         ProjectLock::release(projectNameOf(copy.name));
     return {};
+}
+
+bool refreshWorkCopy(const QString& workCopyName, Operator& op)
+{
+    const QString source = projectFilePath(workCopyName);
+    const QString target = workCopyPath(workCopyName);
+    const QString fresh = target + QStringLiteral(".fresh");
+    removeDatabaseFiles(fresh);
+    int errnum = EACCES;
+    if (!isRegularFile(source) || !copyFileKeepingTime(source, fresh, nullptr, &errnum)) {
+        op.tell(copyFailedMessage(errnum));
+        return false;
+    }
+    if (!checkAndUpgradeCopy(fresh, QFileInfo(source).fileName(), op)) {
+        removeDatabaseFiles(fresh);
+        return false;
+    }
+    removeSideFiles(target);  // a stale journal must never meet the fresh copy
+    if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    removeDatabaseFiles(fresh);
+    op.tell(accessDeniedMessage());
+    return false;
 }
 
 void DiscardWorkCopy(const QString& workCopyName)

@@ -32,6 +32,13 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
 // a kept left-behind copy stays, since its changes exist nowhere else.
 WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftBehind = LeftBehind::Ask);
 
+// Makes the open project's work copy anew from its project file: the fresh
+// copy is made and checked (the file may be of an older version that only
+// the old copy was upgraded from) beside the work copy in use, and replaces
+// it only when it passed. False when the project file cannot be used
+// (reported): the work copy is then as it was, changes included.
+bool refreshWorkCopy(const QString& workCopyName, Operator& op);
+
 // DiscardWorkCopy: deletes the work copy with any side file of the engine.
 void DiscardWorkCopy(const QString& workCopyName);
 
@@ -43,6 +50,9 @@ bool IsModified(const QString& workCopyName);
 bool hasUnsavedWorkCopy(const QString& projectFile);
 
 Message accessDeniedMessage();
+// Why a work copy could not be made, from the system's error number.
+Message copyFailedMessage(int errnum);
 Message leftBehindQuestion(const QString& projectFile);
+Message sameProjectNameMessage(const QString& projectFile, const QString& otherFile);
 
 }  // namespace varnox

@@ -35,6 +35,36 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     return cl;
 }
 
+QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments)
+{
+    static const QStringList withValue = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                                          "geometry", "style", "stylesheet", "name", "title", "visual", "qmljsdebugger"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        // The toolkit takes its options with one dash or two.
+        QString name;
+        if (a.startsWith(QLatin1String("--")))
+            name = a.mid(2);
+        else if (a.startsWith(QLatin1Char('-')))
+            name = a.mid(1);
+        if (!name.isEmpty() && withValue.contains(name.section(QLatin1Char('='), 0, 0))) {
+            if (!name.contains(QLatin1Char('=')))
+                ++i;  // the value follows
+            continue;
+        }
+        if (name.isEmpty() || !flags.contains(name))
+            kept << a;
+    }
+    return kept;
+}
+
 QString CommandLine::helpText()
 {
     const QString nl = QStringLiteral("\n");

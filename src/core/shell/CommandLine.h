@@ -17,6 +17,11 @@ struct CommandLine {
     // --version, both over a mistake, so that help is always reachable.
     static CommandLine parse(const QStringList& arguments);
 
+    // The arguments without the options the window system's toolkit takes
+    // for itself (-platform offscreen, -style=fusion, -reverse, ...), so
+    // that the command line can be judged before any window starts.
+    static QStringList withoutToolkitOptions(const QStringList& arguments);
+
     static QString helpText();
     static QString versionText();
 };

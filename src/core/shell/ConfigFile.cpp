@@ -1,51 +1,91 @@
 #include "core/shell/ConfigFile.h"
 
+#include "core/shell/ReplaceFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringList>
 
 namespace varnox {
 namespace {
 
-QStringList readLines(const QString& path)
+// One line of the file as stored: its bytes and the line break that ended
+// it ("\r\n", "\n", or nothing for a last line without one). Lines the
+// program does not change are written back exactly as they were read, so
+// that comments and values of other tools survive in whatever encoding
+// those tools used.
+struct Line {
+    QByteArray text;
+    QByteArray ending;
+};
+
+QList<Line> readLines(const QString& path)
 {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = file.read(4 * 1024 * 1024);
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    const QByteArray bytes = file.readAll();
+    QList<Line> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype lf = bytes.indexOf('\n', start);
+        if (lf < 0) {
+            lines.append({bytes.mid(start), QByteArray()});
+            break;
+        }
+        const bool crlf = lf > start && bytes[lf - 1] == '\r';
+        lines.append({bytes.mid(start, lf - start - (crlf ? 1 : 0)), crlf ? QByteArray("\r\n") : QByteArray("\n")});
+        start = lf + 1;
+    }
     return lines;
 }
 
-// "[Name]" gives Name; any other line gives a null string.
-QString sectionName(const QString& line)
+// New lines follow the line breaks the file already uses.
+QByteArray lineBreakOf(const QList<Line>& lines)
 {
-    const QString t = line.trimmed();
+    for (const Line& line : lines)
+        if (!line.ending.isEmpty())
+            return line.ending;
+    return QByteArrayLiteral("\n");
+}
+
+// "[Name]" gives Name; any other line gives a null string.
+QString sectionName(const QByteArray& line)
+{
+    const QString t = QString::fromUtf8(line).trimmed();
     if (t.size() >= 2 && t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']')))
         return t.mid(1, t.size() - 2).trimmed();
     return {};
 }
 
-bool isComment(const QString& line)
+bool isComment(const QByteArray& line)
 {
-    const QString t = line.trimmed();
-    return t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#'));
+    const QByteArray t = line.trimmed();
+    return t.startsWith(';') || t.startsWith('#');
 }
 
-// Position of the '=' of a "key=value" line whose key is `key`, or -1.
-qsizetype keyValueSplit(const QString& line, const QString& key)
+// Position of the '=' of a "key=value" line whose key is `key`, or -1. The
+// byte '=' never occurs inside a multi-byte character, so the position is
+// the same whatever the line's encoding.
+qsizetype keyValueSplit(const QByteArray& line, const QString& key)
 {
     if (isComment(line))
         return -1;
-    const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq < 0 || line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) != 0)
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0 || QString::fromUtf8(line.left(eq)).trimmed().compare(key, Qt::CaseInsensitive) != 0)
         return -1;
     return eq;
+}
+
+// Passwords live in the file: a new one is readable by its owner only.
+bool writeLines(const QString& path, QList<Line> lines)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].ending.isEmpty() && i + 1 < lines.size())
+            lines[i].ending = lineBreakOf(lines);  // a last line without a break got a line after it
+        bytes += lines[i].text + lines[i].ending;
+    }
+    return replaceFileContents(path, bytes, 0600);
 }
 
 bool needsQuotes(const QString& value)
@@ -123,17 +163,17 @@ QString ConfigFile::decodeValue(const QString& stored)
 QString ConfigFile::readValue(const QString& section, const QString& key) const
 {
     bool inSection = false;
-    for (const QString& line : readLines(m_path)) {
-        const QString name = sectionName(line);
+    for (const Line& line : readLines(m_path)) {
+        const QString name = sectionName(line.text);
         if (!name.isNull()) {
             inSection = name.compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         if (!inSection)
             continue;
-        const qsizetype eq = keyValueSplit(line, key);
+        const qsizetype eq = keyValueSplit(line.text, key);
         if (eq >= 0)
-            return decodeValue(line.mid(eq + 1));
+            return decodeValue(QString::fromUtf8(line.text.mid(eq + 1)));
     }
     return {};
 }
@@ -142,13 +182,14 @@ bool ConfigFile::writeValue(const QString& section, const QString& key, const QS
 {
     if (QFileInfo(m_path).isDir())
         return false;
-    QStringList lines = readLines(m_path);
-    const QString entry = key + QLatin1Char('=') + encodeValue(value);
+    QList<Line> lines = readLines(m_path);
+    const QByteArray lineBreak = lineBreakOf(lines);
+    const QByteArray stored = encodeValue(value).toUtf8();
 
     qsizetype sectionStart = -1;
     qsizetype insertAt = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString name = sectionName(lines[i]);
+        const QString name = sectionName(lines[i].text);
         if (!name.isNull()) {
             if (sectionStart >= 0)
                 break;  // end of our section
@@ -158,32 +199,25 @@ bool ConfigFile::writeValue(const QString& section, const QString& key, const QS
         }
         if (sectionStart < 0)
             continue;
-        if (keyValueSplit(lines[i], key) >= 0) {
-            lines[i] = entry;
+        if (const qsizetype eq = keyValueSplit(lines[i].text, key); eq >= 0) {
+            // The key keeps its spelling; only the value changes.
+            lines[i].text = lines[i].text.left(eq + 1) + stored;
             insertAt = -2;
             break;
         }
-        if (!lines[i].trimmed().isEmpty())
+        if (!lines[i].text.trimmed().isEmpty())
             insertAt = i + 1;
     }
+    const QByteArray entry = key.toUtf8() + '=' + stored;
     if (sectionStart < 0) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines << QString();
-        lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
+        if (!lines.isEmpty() && !lines.last().text.trimmed().isEmpty())
+            lines.append({QByteArray(), lineBreak});
+        lines.append({'[' + section.toUtf8() + ']', lineBreak});
+        lines.append({entry, lineBreak});
     } else if (insertAt >= 0) {
-        lines.insert(insertAt, entry);
+        lines.insert(insertAt, {entry, lineBreak});
     }
-
-    const bool existed = QFileInfo::exists(m_path);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    if (!file.commit())
-        return false;
-    if (!existed)  // passwords live here: only the owner may read the file
-        QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return true;
+    return writeLines(m_path, lines);
 }
 
 long long lenientNumber(const QString& value)

@@ -4,10 +4,11 @@
 
 namespace varnox {
 
-// The PC's settings file: sections in brackets, key=value lines, UTF-8.
-// Section and key names match without regard to case. A missing file, section
-// or key reads as empty; writing creates what is missing and keeps every other
-// line as it was. Values that would not survive the round trip as plain text
+// The PC's settings file: sections in brackets, key=value lines; the program
+// writes UTF-8. Section and key names match without regard to case. A missing
+// file, section or key reads as empty; writing creates what is missing and
+// writes every other line back byte for byte, whatever its encoding, line
+// break or length, so that the entries of other tools survive. Values that would not survive the round trip as plain text
 // (control characters, line breaks, blanks at either end, a leading quote) are
 // stored in double quotes with backslash escapes; plain values stay plain so
 // that the file remains easy to edit by hand.

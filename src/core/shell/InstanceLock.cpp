@@ -1,6 +1,9 @@
 #include "core/shell/InstanceLock.h"
 
 #include "core/lang/Texts.h"
+#include "core/shell/FileError.h"
+
+#include <cerrno>
 
 namespace varnox {
 
@@ -11,14 +14,11 @@ InstanceLock::InstanceLock(const QString& folder) : m_lock(folder + QLatin1Char(
     m_lock.setStaleLockTime(0);
 }
 
-bool InstanceLock::acquire()
+bool InstanceLock::acquire() { return m_lock.tryLock(0); }
+
+QString InstanceLock::failure() const
 {
-    if (m_lock.tryLock(0))
-        return true;
-    if (m_lock.error() == QLockFile::LockFailedError)
-        return false;
-    qWarning("the program folder cannot be locked; a second start will not be noticed");
-    return true;
+    return m_lock.error() == QLockFile::PermissionError ? fileErrorReason(EACCES) : fileErrorReason(0);
 }
 
 Message InstanceLock::secondInstanceMessage()

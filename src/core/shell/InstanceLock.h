@@ -13,9 +13,15 @@ class InstanceLock {
 public:
     explicit InstanceLock(const QString& folder);
 
-    // False only when another running program holds the folder. A folder in
-    // which no lock can be made at all does not stop the program.
+    // False when the folder cannot be locked: another running program holds
+    // it (heldByOther()), or no lock can be made there at all, with the
+    // reason in failure(). Either way the program must not run on it.
     bool acquire();
+    bool heldByOther() const { return m_lock.error() == QLockFile::LockFailedError; }
+    QString failure() const;
+
+    // Gives the folder free before the process ends without unwinding.
+    void release() { m_lock.unlock(); }
 
     static QString fileName() { return QStringLiteral(".varnox.lock"); }
     // What a second start shows before it ends.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/shell/Message.h"
+
 #include <QString>
 
 namespace varnox {
@@ -18,8 +20,14 @@ public:
     static QString timeDir();                   // time
     static QString textsDir();                  // Texte
 
-    // Creates the folder itself when it is missing; false when it cannot be made.
-    static bool ensureRoot();
+    // Creates the folder itself when it is missing and checks that files can
+    // be written in it: 0 when it can hold the program's files, otherwise the
+    // system's error number (a full disk, a folder that cannot be made or
+    // written to). Nothing is left behind.
+    static int prepare();
+
+    // Why the program ends at once: the folder and the reason.
+    static Message unusableMessage(const QString& reason);
 };
 
 }  // namespace varnox

@@ -10,8 +10,8 @@ namespace varnox {
 
 // Every message box of the program goes through here. Tests queue the
 // answers beforehand; a queued answer is taken instead of showing the box,
-// and every message passed in is recorded, so that windows can be driven
-// unattended and their messages checked word for word.
+// and the last messages passed in are recorded, so that windows can be
+// driven unattended and their messages checked word for word.
 class MessageBox {
 public:
     static Answer show(QWidget* parent, const Message& message, Buttons buttons = Buttons::Ok);
@@ -29,8 +29,10 @@ public:
     static void queueAnswer(Answer answer);
     static void clearQueue();
     static int queuedAnswers();
-    static const QList<Message>& shown();  // every message passed to show()
+    // The messages passed to show(), the last kRecorded of them.
+    static const QList<Message>& shown();
     static void clearShown();
+    static constexpr int kRecorded = 64;
 };
 
 // The operator at the desk, answering through message boxes.

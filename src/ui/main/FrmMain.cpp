@@ -1,7 +1,11 @@
 #include "ui/main/FrmMain.h"
 
 #include "core/bus/BusSystem.h"
+#include "core/bus/transfer/DataTransfer.h"
+#include "core/bus/transfer/DeskReader.h"
+#include "core/bus/transfer/TransferTimers.h"
 #include "core/lang/Texts.h"
+#include "core/online/OnlineEvaluation.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/SaveState.h"
 #include "core/shell/EventSink.h"
@@ -16,21 +20,33 @@
 #include "ui/main/MainPages.h"
 #include "ui/main/MainStatusBar.h"
 #include "ui/main/MainToolbar.h"
+#include "ui/pages/monitor/MonitorPage.h"
+#include "ui/pages/transfer/TransferPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
 
 namespace varnox {
+namespace {
+
+// The work copy of the open project; empty while none is open.
+std::function<QString()> openWorkCopy(const AppServices& services)
+{
+    return [&services] {
+        const QString name = services.session.workCopyName;
+        return name.isEmpty() ? QString() : workCopyPath(name);
+    };
+}
+
+}  // namespace
 
 FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* parent)
     : QMainWindow(parent)
     , m_services(services)
     , m_bus(new BusSystem(ports, services.clock, services.config, services.protocol, services.events,
-                          [&services] {
-                              const QString name = services.session.workCopyName;
-                              return name.isEmpty() ? QString() : workCopyPath(name);
-                          },
-                          {}, this))
+                          openWorkCopy(services), {}, this))
+    , m_online(new OnlineEvaluation(*m_bus, services.clock, services.protocol, services.events,
+                                    openWorkCopy(services), this))
     , m_menus(new MainMenus(this))
     , m_toolbar(new MainToolbar(this))
     , m_pages(new MainPages(services, m_bus->protocolList(), this))
@@ -41,6 +57,7 @@ FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* paren
     setCentralWidget(m_pages);
     setStatusBar(m_status);
     resize(1160, 760);
+    m_pages->monitor().setMonitorList(m_online->monitorList());
 
     connect(m_pages, &MainPages::statusText, m_status, &MainStatusBar::setText);
     connect(m_pages, &MainPages::progress, m_status, &MainStatusBar::setProgress);
@@ -52,9 +69,28 @@ FrmMain::FrmMain(AppServices& services, SerialPortFactory& ports, QWidget* paren
         &services.events, &EventSink::messageRaised, this,
         [this](const Message& message) { MessageBox::show(this, message); }, Qt::QueuedConnection);
     loadCaptions(this, [this] { loadTexts(); });
+    connectTransfer();
 }
 
 FrmMain::~FrmMain() = default;
+
+// The transfer into the readers with its four timers, and the desk reader,
+// both on the ports of the bus.
+void FrmMain::connectTransfer()
+{
+    m_transfer = new DataTransfer(
+        m_bus->ports(), m_bus->reception(), m_services.protocol, m_operator,
+        [this] {
+            const QString name = m_services.session.workCopyName;
+            return name.isEmpty() ? QString() : workCopyPath(name);
+        },
+        this);
+    new TransferTimers(*m_transfer, this);
+    m_pages->transferPage().setTransfer(*m_transfer);
+    auto* desk = new DeskReader(this);
+    m_bus->ports().setDeskReaderReceiver([desk](char ch) { desk->receive(ch); });
+    connect(desk, &DeskReader::keyLearned, m_pages, &MainPages::learnKey);
+}
 
 QAction* FrmMain::menuItem(const QString& name) const { return m_menus->item(name); }
 QAction* FrmMain::toolbarButton(const QString& key) const { return m_toolbar->button(key); }

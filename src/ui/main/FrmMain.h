@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/shell/ModeTable.h"
+#include "ui/common/MessageBox.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -9,15 +10,18 @@ namespace varnox {
 
 struct AppServices;
 class BusSystem;
+class DataTransfer;
 class MainMenus;
 class MainPages;
 class MainStatusBar;
 class MainToolbar;
+class OnlineEvaluation;
 class SerialPortFactory;
 
 // The one main window of the program: the menu bar, Toolbar1, the tab strip
 // TabOne1 with the ten pages and StatusBar1. It owns the bus (the ports of
-// all lines) for as long as the program runs.
+// all lines), the transfer into the readers and the desk reader for as long
+// as the program runs.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,6 +38,8 @@ public:
     MainPages& pages() const { return *m_pages; }
     MainStatusBar& status() const { return *m_status; }
     BusSystem& bus() const { return *m_bus; }
+    OnlineEvaluation& online() const { return *m_online; }
+    DataTransfer& transfer() const { return *m_transfer; }
 
     // FillMainWindow: the caption with the project, the hint in the status
     // bar, the check mark of `Sprache`, the pages' lists for the project,
@@ -51,17 +57,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void connectTransfer();
     ModeLayout currentLayout() const;
     void showSaveState();
     void loadTexts();
 
     AppServices& m_services;
     BusSystem* m_bus;
+    OnlineEvaluation* m_online;
     MainMenus* m_menus;
     MainToolbar* m_toolbar;
     MainPages* m_pages;
     MainStatusBar* m_status;
     std::function<bool()> m_closeGuard;
+    UiOperator m_operator { this };
+    DataTransfer* m_transfer = nullptr;
 };
 
 }  // namespace varnox

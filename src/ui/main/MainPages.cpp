@@ -1,7 +1,9 @@
 #include "ui/main/MainPages.h"
 
+#include "core/bus/transfer/DeskReader.h"
 #include "core/lang/Texts.h"
 #include "ui/common/Captions.h"
+#include "ui/common/MessageBox.h"
 #include "ui/main/PageCaptions.h"
 #include "ui/pages/assignment/AssignmentPage.h"
 #include "ui/pages/connections/ConnectionsPage.h"
@@ -10,30 +12,15 @@
 #include "ui/pages/monitor/MonitorPage.h"
 #include "ui/pages/profiles/ProfilePage.h"
 #include "ui/pages/readers/ReadersPage.h"
+#include "ui/pages/transfer/TransferPage.h"
 #include "ui/pages/welcome/WelcomePage.h"
 #include "ui/pages/zones/ZonePage.h"
 
-#include <QLabel>
+#include <QApplication>
 #include <QScrollArea>
-#include <QVBoxLayout>
 
 namespace varnox {
 namespace {
-
-// The frame of a page whose content a later version brings.
-QWidget* waitingFrame(const char* name)
-{
-    auto* frame = new QWidget;
-    frame->setObjectName(QString::fromLatin1(name));
-    auto* note = new QLabel(frame);
-    note->setObjectName(QString::fromLatin1(name) + QStringLiteral("Hinweis"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setForegroundRole(QPalette::PlaceholderText);
-    loadCaptions(frame, [note] { setCaption(note, GetText(2404, "Diese Seite folgt in einer späteren Version.")); });
-    auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(note);
-    return frame;
-}
 
 // Each page sits in a scroll area, so that a small window scrolls a page
 // rather than squeezing its fields.
@@ -53,6 +40,8 @@ MainPages::MainPages(AppServices& services, QAbstractItemModel& receivedTelegram
     , m_zones(new ZonePage(services))
     , m_connections(new ConnectionsPage(services))
     , m_monitor(new MonitorPage(services, receivedTelegrams))
+    , m_keys(new KeyPage(services))
+    , m_transferPage(new TransferPage(services))
 {
     setObjectName(QStringLiteral("TabOne1"));
     setDocumentMode(true);
@@ -65,9 +54,9 @@ MainPages::MainPages(AppServices& services, QAbstractItemModel& receivedTelegram
         new FunctionsPage(services),
         m_zones,
         new AssignmentPage(services),
-        new KeyPage(services),
+        m_keys,
         m_connections,
-        waitingFrame("PageDatenuebertragung"),
+        m_transferPage,
         m_monitor,
     };
     for (int i = 0; i < kPageCount; ++i) {
@@ -98,6 +87,7 @@ void MainPages::join(int index, Page* page)
 void MainPages::fillForProject()
 {
     m_zones->fillForProject();
+    m_transferPage->refreshLists(); // the exit question counts its readers
     m_connections->FillComPortLists();
     m_monitor->clearMonitorList();
 }
@@ -114,6 +104,24 @@ void MainPages::select(int index)
         setCurrentIndex(index);
     else if (Page* p = page(index))
         p->pageShown();
+}
+
+void MainPages::learnKey(const QString& number)
+{
+    constexpr int keyPage = 6;
+    // Nothing changes behind an open dialog; the key can be held again.
+    if (!isTabVisible(keyPage) || QApplication::activeModalWidget())
+        return;
+    // Only a switch from another page starts the key page afresh; on the
+    // key page itself the operator's work stays as it is.
+    if (currentIndex() != keyPage)
+        setCurrentIndex(keyPage);
+    if (!m_keys->acceptsLearnedKey()) {
+        MessageBox::show(this, learnedKeyRefusedMessage());
+        return;
+    }
+    if (m_keys->showLearnedKey(number))
+        MessageBox::show(this, learnedKeyKnownMessage());
 }
 
 void MainPages::loadTexts()

@@ -11,12 +11,13 @@ namespace varnox {
 
 struct AppServices;
 class ConnectionsPage;
+class KeyPage;
 class MonitorPage;
 class Page;
+class TransferPage;
 class ZonePage;
 
 // TabOne1: the ten pages of the main window in their established order.
-// Pages whose content is still to come show a frame that says so.
 class MainPages : public QTabWidget {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ public:
     ZonePage& zones() const { return *m_zones; }
     ConnectionsPage& connections() const { return *m_connections; }
     MonitorPage& monitor() const { return *m_monitor; }
+    KeyPage& keys() const { return *m_keys; }
+    TransferPage& transferPage() const { return *m_transferPage; }
 
     // What filling the window does to the pages: the choice lists that
     // depend on the project are filled afresh and the monitor list cleared.
@@ -35,6 +38,11 @@ public:
     void setAvailable(const std::array<bool, kPageCount>& available);
     // Selects a page; a page that was selected already is shown afresh.
     void select(int index);
+
+    // A number learned at the desk reader goes to the key page, if this
+    // mode offers it and no dialog is open: taken in the state New, else
+    // refused with a message.
+    void learnKey(const QString& number);
 
 signals:
     void statusText(const QString& text);
@@ -51,6 +59,8 @@ private:
     ZonePage* m_zones;
     ConnectionsPage* m_connections;
     MonitorPage* m_monitor;
+    KeyPage* m_keys;
+    TransferPage* m_transferPage;
     std::array<Page*, kPageCount> m_pages{};
 };
 

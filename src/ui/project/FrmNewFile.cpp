@@ -49,7 +49,7 @@ FrmNewFile::FrmNewFile(ProjectCreator& creator, bool atStart, QWidget* parent)
     });
 }
 
-void FrmNewFile::create() { followStep(this, m_name, m_creator.CreateProject(m_name->text())); }
+void FrmNewFile::create() { followStep(this, m_name, m_creator.CreateProject(m_name->text(), m_atStart)); }
 
 void FrmNewFile::reject()
 {

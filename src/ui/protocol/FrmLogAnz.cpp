@@ -6,7 +6,9 @@
 #include "core/online/ProtocolExport.h"
 #include "core/shell/Clock.h"
 #include "ui/common/Captions.h"
+#include "ui/common/DayCalendar.h"
 #include "ui/common/MessageBox.h"
+#include "ui/reports/ProtocolPrinting.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -23,7 +25,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTextCharFormat>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -122,11 +123,11 @@ QWidget* FrmLogAnz::buildButtons()
     for (int i = 0; i < buttons.size(); ++i)
         grid->addWidget(buttons[i], i / 2, i % 2);
     CmdStop->setEnabled(false);
-    CmdPrint->setEnabled(false);  // the printed protocol comes with the print preview
     connect(CmdLoad, &QPushButton::clicked, this, &FrmLogAnz::load);
     connect(CmdSearch, &QPushButton::clicked, this, &FrmLogAnz::load);
     connect(CmdStop, &QPushButton::clicked, this, &FrmLogAnz::stop);
     connect(CmdExport, &QPushButton::clicked, this, &FrmLogAnz::exportToClipboard);
+    connect(CmdPrint, &QPushButton::clicked, this, [this] { printDailyProtocol(this, m_protocol, MonthView1->selectedDate()); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::close);
     return box;
 }
@@ -147,21 +148,7 @@ void FrmLogAnz::loadCaptions()
     ListViewMon->setHeaderLabels({GetText(2019, "Nr."), GetText(2020, "Zeit"), GetText(2021, "Text"), GetText(2022, "Prüfung")});
 }
 
-void FrmLogAnz::markDaysWithFile(int year, int month)
-{
-    MonthView1->setDateTextFormat(QDate(), QTextCharFormat());
-    m_boldDays.clear();
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    // The page shows the ends of the neighbouring months as well.
-    const QDate first(year, month, 1);
-    for (const QDate& m : {first.addMonths(-1), first, first.addMonths(1)}) {
-        for (const QDate& day : DayFiles::daysWithFile(m.year(), m.month())) {
-            MonthView1->setDateTextFormat(day, bold);
-            m_boldDays.insert(day);
-        }
-    }
-}
+void FrmLogAnz::markDaysWithFile(int year, int month) { m_boldDays = showDaysWithFile(*MonthView1, year, month); }
 
 void FrmLogAnz::dayChosen(const QDate& day)
 {
@@ -200,7 +187,7 @@ void FrmLogAnz::load()
     ProgBarDatLoad->setRange(0, 1000);
     ProgBarDatLoad->setValue(0);
     ProgBarDatLoad->show();
-    for (QPushButton* b : {CmdLoad, CmdSearch, CmdExport})
+    for (QPushButton* b : {CmdLoad, CmdSearch, CmdExport, CmdPrint})
         b->setEnabled(false);
     CmdStop->setEnabled(true);
     m_loadTimer->start();
@@ -222,7 +209,7 @@ void FrmLogAnz::loadEnded()
     appendEntries();
     ListViewMon->setSortingEnabled(true);
     ProgBarDatLoad->hide();
-    for (QPushButton* b : {CmdLoad, CmdSearch, CmdExport})
+    for (QPushButton* b : {CmdLoad, CmdSearch, CmdExport, CmdPrint})
         b->setEnabled(true);
     CmdStop->setEnabled(false);
 }

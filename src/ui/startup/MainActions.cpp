@@ -1,8 +1,10 @@
 #include "ui/startup/MainActions.h"
 
-#include "core/lang/Texts.h"
+#include "core/shell/Clock.h"
 #include "core/project/ProjectSaver.h"
 #include "ui/main/MainPages.h"
+#include "ui/reports/ProtocolPrinting.h"
+#include "ui/reports/ReportActions.h"
 #include "ui/startup/ProgramRun.h"
 
 #include <QAction>
@@ -53,14 +55,13 @@ void connectMainActions(ProgramRun& run)
     on({item("Standardmodus")}, &w, [&run] { run.loginDialog().RequestMode(Mode::Standard); });
     on({item("Konfigurationsmodus")}, &w, [&run] { run.loginDialog().RequestMode(Mode::Konfiguration); });
 
-    // What later versions bring: the printed key lists, the supervision and
-    // remote maintenance settings, printing the daily protocol.
-    for (const char* name : {"Keyliste_drucken", "Schluesseluebersicht", "Sicherheit", "Fernwartung"}) {
-        QAction* a = item(name);
-        on({a}, &w, [&run, a] { run.showNotYetAvailable(a->text()); });
-    }
-    QObject::connect(&w.pages(), &MainPages::printRequested, &w,
-                     [&run] { run.showNotYetAvailable(GetText(185, "Tagesprotokoll drucken")); });
+    on({item("Sicherheit")}, &w, [&run] { run.supervision().openSecuritySettings(); });
+    on({item("Fernwartung")}, &w, [&run] { run.supervision().openRemoteMaintenance(); });
+    on({item("Keyliste_drucken")}, &w, [&run, &w] { openKeyList(run.services(), &w); });
+    on({item("Schluesseluebersicht")}, &w, [&run, &w] { openKeyAssignment(run.services(), &w); });
+    QObject::connect(&w.pages(), &MainPages::printRequested, &w, [&run, &w] {
+        printDailyProtocol(&w, run.protocol(), run.services().clock.now().date());
+    });
 }
 
 }  // namespace varnox

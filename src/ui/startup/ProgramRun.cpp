@@ -2,6 +2,7 @@
 
 #include "core/bus/BusSystem.h"
 #include "core/bus/QtSerialPort.h"
+#include "core/bus/transfer/DataTransfer.h"
 #include "core/lang/Texts.h"
 #include "core/project/CommandLineProject.h"
 #include "core/project/ReadersToTransfer.h"
@@ -10,11 +11,15 @@
 #include "core/shell/StartupRepair.h"
 #include "core/shell/Version.h"
 #include "ui/login/FrmPW.h"
+#include "ui/main/MainPages.h"
+#include "ui/pages/transfer/TransferPage.h"
 #include "ui/protocol/FrmLogAnz.h"
 #include "ui/settings/FrmAllgemein.h"
 #include "ui/startup/MainActions.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <unistd.h>
 
 namespace varnox {
 namespace {
@@ -36,6 +41,7 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     , m_shutdown(m_session, [this](const QString& text) { m_protocol.write(text); })
     , m_window(m_services, portsOrOwn(ports, m_ownPorts))
     , m_op(&m_window)
+    , m_supervision(m_window, m_services, m_op)
     , m_login(m_session, m_config)
     , m_passwords(m_config)
     , m_loginDialog(m_login, m_protocol, &m_window)
@@ -49,9 +55,19 @@ ProgramRun::ProgramRun(const Clock& clock, SerialPortFactory* ports)
     // the main window opens must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     endProcess = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    endProcessNow = [] {
+        std::fflush(nullptr);
+        ::_exit(0);
+    };
     m_host.setProcedures(m_opener, m_creator);
+    m_host.setSupervision(m_supervision);
     m_shutdown.hooks().askSaveAndClose = [this] { m_saver.AskSaveAndClose(); };
-    m_shutdown.hooks().closePorts = [this] { m_window.bus().shutdown(); };
+    m_shutdown.hooks().closePorts = [this] {
+        m_supervision.shutdown();
+        m_window.bus().shutdown();
+    };
+    m_shutdown.hooks().abortTransfer = [this] { m_window.transfer().abort(TransferFailure::ProgramEnd); };
+    pendingTransfers = [this] { return m_window.pages().transferPage().waitingCount(); };
     m_window.setCloseGuard([this] { return confirmClose(); });
 
     connect(&m_loginDialog, &FrmLogIn::firstLogin, this, [this] { m_opener.OpenProjectStart(); });
@@ -99,9 +115,13 @@ void ProgramRun::terminate()
 
 void ProgramRun::endFromOutside()
 {
-    if (ended())
+    if (m_shutdown.finished())
         return;
     m_shutdown.terminate(Shutdown::Way::Signal);
+    if (QApplication::activeModalWidget()) {
+        endProcessNow();
+        return;
+    }
     closeOtherWindows();
     m_window.close();
     endProcess();
@@ -153,13 +173,6 @@ void ProgramRun::showAbout()
     MessageBox::show(&m_window, {.text = GetText(916, "Varnox") + newLine + GetText(813, "Programm für Zutrittskontrolle")
                                          + newLine + newLine + GetText(811, "Version: ") + versionText(),
                                  .title = GetText(2435, "Info"),
-                                 .icon = MessageIcon::Information, .focus = {}, .selectAll = false});
-}
-
-void ProgramRun::showNotYetAvailable(const QString& command)
-{
-    MessageBox::show(&m_window, {.text = GetText(2402, "Diese Funktion ist in dieser Version noch nicht verfügbar."),
-                                 .title = QString(command).remove(QLatin1Char('&')),
                                  .icon = MessageIcon::Information, .focus = {}, .selectAll = false});
 }
 

@@ -16,6 +16,7 @@
 #include "ui/login/FrmLogIn.h"
 #include "ui/main/FrmMain.h"
 #include "ui/startup/ProjectWindows.h"
+#include "ui/supervision/SupervisionWindows.h"
 
 #include <QObject>
 #include <QPointer>
@@ -50,7 +51,10 @@ public:
     // QueryExit, then Terminate when the operator confirms; false keeps the
     // main window open.
     bool confirmClose();
-    // Told to end from outside: nothing is asked, the work copy stays.
+    // Told to end from outside: nothing is asked, the work copy stays. When
+    // a question or dialog is open, its caller waits below on the stack and
+    // would take the dismissed window for an answer and carry on after the
+    // end: the process then ends at once, through endProcessNow.
     void endFromOutside();
     // Terminate for the operator's way out (the login dialog's Abbrechen).
     void terminate();
@@ -63,8 +67,6 @@ public:
     void openGeneralSettings();
     void openPasswordDialog();
     void showAbout();
-    // A command whose target a later version brings says so.
-    void showNotYetAvailable(const QString& command);
 
     Session& session() { return m_session; }
     DailyProtocol& protocol() { return m_protocol; }
@@ -73,6 +75,7 @@ public:
     FrmMain& mainWindow() { return m_window; }
     FrmLogIn& loginDialog() { return m_loginDialog; }
     ProjectWindows& projectWindows() { return m_host; }
+    SupervisionWindows& supervision() { return m_supervision; }
     ProjectOpener& opener() { return m_opener; }
     ProjectSaver& saver() { return m_saver; }
     bool ended() const { return m_shutdown.done(); }
@@ -86,6 +89,9 @@ public:
     std::function<int()> pendingTransfers;
     // Ends the process after Terminate; the event loop's quit unless a test replaces it.
     std::function<void()> endProcess;
+    // Ends the process at once, without returning, after "Programm beendet"
+    // was written and the ports were closed.
+    std::function<void()> endProcessNow;
 
 private:
     void closeOtherWindows();
@@ -99,6 +105,7 @@ private:
     std::unique_ptr<SerialPortFactory> m_ownPorts;
     FrmMain m_window;
     UiOperator m_op;
+    SupervisionWindows m_supervision;
     LoginProcedure m_login;
     PasswordChange m_passwords;
     FrmLogIn m_loginDialog;

@@ -7,6 +7,7 @@
 #include "ui/project/FrmFileOpen.h"
 #include "ui/project/FrmFileSaveAs.h"
 #include "ui/project/FrmNewFile.h"
+#include "ui/supervision/SupervisionWindows.h"
 
 namespace varnox {
 
@@ -68,5 +69,17 @@ void ProjectWindows::fillMainWindow()
 }
 
 void ProjectWindows::terminate() { m_terminate(); }
+
+void ProjectWindows::startSupervision()
+{
+    if (m_supervision)
+        m_supervision->startSupervision();
+}
+
+void ProjectWindows::additionalSave(const QString& workCopyName)
+{
+    if (m_supervision)
+        m_supervision->additionalSave(workCopyName);
+}
 
 }  // namespace varnox

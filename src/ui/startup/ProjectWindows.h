@@ -13,6 +13,7 @@ class FrmMain;
 class ProjectCreator;
 class ProjectOpener;
 struct Session;
+class SupervisionWindows;
 
 // The windows around opening, creating and saving projects: the project
 // dialogs, the login dialog and the main window.
@@ -23,6 +24,7 @@ public:
     // The procedures the project dialogs forward to; they need this host
     // themselves, so they are made after it.
     void setProcedures(ProjectOpener& opener, ProjectCreator& creator);
+    void setSupervision(SupervisionWindows& supervision) { m_supervision = &supervision; }
 
     void showProjectDialog(bool newProjectAllowed) override;
     void showNewProjectDialog(bool atStart) override;
@@ -32,6 +34,8 @@ public:
     // project the window is filled for, the first included.
     void fillMainWindow() override;
     void terminate() override;
+    void startSupervision() override;
+    void additionalSave(const QString& workCopyName) override;
 
     // FrmFileSaveAs, from the menu item `Speichern_unter`.
     void showSaveAsDialog();
@@ -45,6 +49,7 @@ private:
     std::function<void()> m_terminate;
     ProjectOpener* m_opener = nullptr;
     ProjectCreator* m_creator = nullptr;
+    SupervisionWindows* m_supervision = nullptr;
     QString m_portsOpenedFor;  // the work copy the bus lines were opened for
 };
 

@@ -1,7 +1,10 @@
+#include "core/lang/LanguageChoice.h"
 #include "core/lang/Texts.h"
 #include "core/project/ProjectTemplate.h"
+#include "core/reports/TextBlocks.h"
 #include "core/shell/Clock.h"
 #include "core/shell/CommandLine.h"
+#include "core/shell/FileError.h"
 #include "core/shell/InstanceLock.h"
 #include "core/shell/ProgramFolder.h"
 #include "core/shell/SignalWatcher.h"
@@ -11,6 +14,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <unistd.h>
 
 namespace varnox {
 namespace {
@@ -33,8 +37,10 @@ void print(std::FILE* to, const QString& text)
 
 int runProgram(int argc, char* argv[])
 {
-    // Help and version need no screen: answered before the windows start.
-    const CommandLine early = CommandLine::parse(rawArguments(argc, argv));
+    // Help, version and a mistake on the command line need no screen: they
+    // are answered before the windows start, in the language chosen last.
+    useStoredLanguage();
+    const CommandLine early = CommandLine::parse(CommandLine::withoutToolkitOptions(rawArguments(argc, argv)));
     if (early.action == CommandLine::Action::Help) {
         print(stdout, CommandLine::helpText());
         return 0;
@@ -42,6 +48,10 @@ int runProgram(int argc, char* argv[])
     if (early.action == CommandLine::Action::Version) {
         print(stdout, CommandLine::versionText());
         return 0;
+    }
+    if (early.action == CommandLine::Action::Error) {
+        print(stderr, early.error + QLatin1Char('\n') + CommandLine::helpText());
+        return 2;
     }
 
     QApplication app(argc, argv);
@@ -56,15 +66,29 @@ int runProgram(int argc, char* argv[])
         return 2;
     }
 
-    ProgramFolder::ensureRoot();
-    InstanceLock lock(ProgramFolder::root());
-    if (!lock.acquire()) {
-        MessageBox::show(nullptr, InstanceLock::secondInstanceMessage());
+    // A program that cannot keep its files, or its lock, in its folder does
+    // not start: it would lose its protocol and could run twice.
+    if (const int error = ProgramFolder::prepare()) {
+        MessageBox::show(nullptr, ProgramFolder::unusableMessage(fileErrorText(error, qt_error_string(error))));
         return 1;
     }
-    ensureProjectTemplate();
+    InstanceLock lock(ProgramFolder::root());
+    if (!lock.acquire()) {
+        MessageBox::show(nullptr, lock.heldByOther() ? InstanceLock::secondInstanceMessage()
+                                                     : ProgramFolder::unusableMessage(lock.failure()));
+        return 1;
+    }
+    QString templateError;
+    if (!ensureProjectTemplate(&templateError))
+        MessageBox::show(nullptr, templateMissingMessage(templateError));
+    seedTextBlocks();
 
     ProgramRun run(SystemClock::instance());
+    run.endProcessNow = [&lock] {
+        lock.release();
+        std::fflush(nullptr);
+        ::_exit(0);
+    };
     SignalWatcher watcher;
     QObject::connect(&watcher, &SignalWatcher::terminationRequested, &run, &ProgramRun::endFromOutside);
     run.projectArgument = commandLine.projectFile;

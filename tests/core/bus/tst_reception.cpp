@@ -129,7 +129,7 @@ private slots:
     void keyRequestsStartTheEvaluationAndLinesDoNotMix()
     {
         Bench b;
-        b.evaluation.step = 4;
+        b.evaluation.step = EvaluationStep::ResultTexts;
         const QByteArray one = "\x01%11111111\x04";
         const QByteArray two = "\x01$A0022222\x04";
         for (int i = 0; i < one.size(); ++i) {
@@ -139,16 +139,39 @@ private slots:
         QCOMPARE(b.slotsOf(1), QString("-|-|%11111111"));
         QCOMPARE(b.slotsOf(2), QString("-|$A0022222|-"));
         QCOMPARE(b.starts, QList<int>{1});
-        QCOMPARE(b.evaluation.step, 0);
+        QCOMPARE(b.evaluation.step, EvaluationStep::Pairing);
 
         b.evaluation.running = true;
-        b.evaluation.step = 3;
+        b.evaluation.step = EvaluationStep::Confirmation;
         b.feed(2, "\x01%11223344\x04");
         QVERIFY(b.reception.keyRequest(2).ready);
         QCOMPARE(b.starts.size(), 1);
-        QCOMPARE(b.evaluation.step, 3);
+        QCOMPARE(b.evaluation.step, EvaluationStep::Confirmation);
         b.feed(-1, "\x01#\x04");
         b.feed(99, "\x01#\x04");
+    }
+
+    // The list of waiting telegrams is bounded: past its capacity the oldest
+    // lines go, a tenth at a time, but never while an evaluation works on
+    // lines it found by their position.
+    void theListDropsItsOldestLinesOnlyBetweenEvaluations()
+    {
+        Bench b;
+        b.list.setCapacity(10);
+        QList<int> dropped;
+        QObject::connect(&b.list, &ProtocolList::linesDropped, [&dropped](int n) { dropped << n; });
+        b.evaluation.running = true;
+        for (int i = 0; i < 12; ++i)
+            b.feed(1 + i % 3, QStringLiteral("\x01%%1\x04").arg(11111100 + i).toLatin1());
+        QCOMPARE(b.list.count(), 12);
+        QVERIFY(dropped.isEmpty());
+
+        b.evaluation.running = false;
+        b.feed(1, "\x01$A0099999\x04");
+        QCOMPARE(dropped, QList<int>{4});
+        QCOMPARE(b.list.count(), 9);
+        QVERIFY(b.list.at(0).endsWith(": %11111104"));
+        QVERIFY(b.list.at(8).endsWith(": $A0099999"));
     }
 
     void sendTelegramWritesOpenPortsAndAlwaysRecords()

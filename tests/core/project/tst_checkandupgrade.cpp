@@ -179,6 +179,12 @@ private slots:
                                       << "Fehler";
         QTest::newRow("text") << bytes("Projekt Anlage\r\n") << QStringList{noProject} << "Fehler";
         QTest::newRow("truncated") << damaged(true) << QStringList{noProject} << "Fehler";
+        QTest::newRow("cut by its last byte") << Damage([](const QString& path) {
+            test::writeProject(path, Layout::Version8);
+            QByteArray content = test::fileBytes(path);
+            content.chop(1);
+            writeBytes(path, content);
+        }) << QStringList{noProject} << "Fehler";
         QTest::newRow("page overwritten") << damaged(false) << QStringList{noProject} << "Fehler";
         QTest::newRow("other program")
             << Damage([](const QString& path) {
@@ -188,6 +194,24 @@ private slots:
             << QStringList{"Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
                            "Sie kann nicht vom Programm geöffnet werden!"}
             << "Fehler";
+        const QString missingTables = "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
+                                      "Sie kann nicht vom Programm geöffnet werden!";
+        QTest::newRow("other program with a settings table")
+            << Damage([](const QString& path) {
+                   test::execSql(path, "CREATE TABLE Einstellungen (Bezeichnung TEXT, Versionsnummer INTEGER); "
+                                       "CREATE TABLE Kunden (Name, Ort)");
+               })
+            << QStringList{missingTables} << "Fehler";
+        QTest::newRow("readers of 13 fields, no settings") << version3With("DROP TABLE Einstellungen")
+                                                           << QStringList{missingTables} << "Fehler";
+        QTest::newRow("version 6 without its version row")
+            << Damage([](const QString& path) {
+                   test::writeProject(path, Layout::Version6);
+                   test::execSql(path, "DELETE FROM Einstellungen WHERE Bezeichnung = 'Version'");
+               })
+            << QStringList{"Die Tabelle Leser hat nicht die geforderte Anzahl von Feldern.\r\n"
+                           "Das Programm kann die Projektdatei nicht öffnen!"}
+            << "Fehler in der Datei";
         QTest::newRow("nine tables of another program")
             << version3With("ALTER TABLE Zutrittsprofile RENAME TO Kunden; DROP TABLE Einstellungen; "
                             "CREATE TABLE Rechnungen (x)")
@@ -230,9 +254,10 @@ private slots:
         QTest::addColumn<Layout>("layout");
         QTest::addColumn<QString>("sql");
         QTest::newRow("current") << Layout::Version8 << QString();
-        QTest::newRow("no version row") << Layout::Version6
+        QTest::newRow("no version row") << Layout::Version8
                                         << "DELETE FROM Einstellungen WHERE Bezeichnung = 'Version'";
-        QTest::newRow("readers of 13 fields, no settings") << Layout::Version3 << "DROP TABLE Einstellungen";
+        QTest::newRow("more than the layout needs")
+            << Layout::Version8 << "CREATE TABLE Notizen (Text); ALTER TABLE Leser ADD COLUMN Raum TEXT";
     }
 
     void acceptedUnchanged()

@@ -1,6 +1,7 @@
 // Creating a project, saving it and saving it under another name: the name
 // rules with their messages, what the files hold afterwards, and a save that
 // fails leaving the project file as it was.
+#include "DiskFull.h"
 #include "ProjectWorld.h"
 #include "ReadOnlyFolder.h"
 #include "core/project/FileTimes.h"
@@ -8,8 +9,6 @@
 #include "core/project/SaveState.h"
 
 #include <QSignalSpy>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace varnox;
 using test::ProjectWorld;
@@ -22,24 +21,6 @@ const QString kForbidden = QStringLiteral("Ein Projektname darf keines der folge
 const QString kWorkCopy = QStringLiteral("~hlvAnlage.tmp");
 
 const QString kSaveQuestion = QStringLiteral("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?");
-
-// Writes to files stop at a size limit, as they do on a full disk.
-class DiskFull {
-public:
-    explicit DiskFull(rlim_t limit)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        ::signal(SIGXFSZ, SIG_IGN);
-        rlimit low = m_old;
-        low.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &low);
-    }
-    ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old {};
-};
-
 }  // namespace
 
 class TestProjectCreate : public QObject {
@@ -100,27 +81,39 @@ private slots:
         QCOMPARE(saved.size(), 1);
     }
 
+    // At the very first start there is nothing behind the dialog: giving up
+    // the retry asks whether the program should end.
     void failedCreationOffersARetry_data()
     {
-        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<DialogStep>("step");
-        QTest::newRow("retry") << Answer::Yes << DialogStep::SelectName;
-        QTest::newRow("give up") << Answer::No << DialogStep::Close;
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("retry") << false << QList {Answer::Yes} << DialogStep::SelectName << QStringList();
+        QTest::newRow("give up") << false << QList {Answer::No} << DialogStep::Close << QStringList();
+        QTest::newRow("give up at start, end") << true << QList {Answer::No, Answer::Yes} << DialogStep::Close
+                                               << QStringList {"terminate"};
+        QTest::newRow("give up at start, stay") << true << QList {Answer::No, Answer::No} << DialogStep::Stay
+                                                << QStringList();
     }
 
     void failedCreationOffersARetry()
     {
-        QFETCH(Answer, answer);
+        QFETCH(bool, atStart);
+        QFETCH(QList<Answer>, answers);
         QFETCH(DialogStep, step);
         ProjectWorld w;
         test::writeProject(ProgramFolder::templateFile(), test::Layout::Version8);
         test::execSql(ProgramFolder::templateFile(), "UPDATE Einstellungen SET Versionsnummer = 12");
-        w.op.then(Answer::Ok).then(answer);
-        QCOMPARE(w.creator.CreateProject("Neu"), step);
-        QCOMPARE(w.op.texts().last(),
+        w.op.then(Answer::Ok);
+        for (const Answer a : answers)
+            w.op.then(a);
+        QCOMPARE(w.creator.CreateProject("Neu", atStart), step);
+        QCOMPARE(w.op.texts().at(1),
                  QString("Bei der Erstellung der neuen Projektdatei ist ein Fehler aufgetreten!\r\n"
                          "Möchten Sie den Vorgang wiederholen?"));
-        QCOMPARE(w.op.texts().size(), 2);
+        QCOMPARE(w.op.texts().size(), 1 + answers.size());
+        QTEST(w.host.calls, "calls");
         QVERIFY(ProjectWorld::projectFolder().isEmpty());
         QVERIFY(w.session.workCopyName.isEmpty());
     }
@@ -187,10 +180,13 @@ private slots:
         QCOMPARE(test::fileBytes(w.projectFile("Zweig.mdb")), other);
         QCOMPARE(w.session.workCopyName, old);
 
+        // Typed with the extension in capitals, the name still leads to that file, and the question says so.
         w.op.then(Answer::Yes);
-        QCOMPARE(w.creator.SaveAs("Zweig.mdb"), DialogStep::Done);
+        QCOMPARE(w.creator.SaveAs("Zweig.MDB"), DialogStep::Done);
+        QCOMPARE(w.op.texts().last(), w.op.texts().first());
         QCOMPARE(test::projectDigest(w.projectFile("Zweig.mdb")), test::projectDigest(workCopyPath("~hlvZweig.tmp")));
         QCOMPARE(w.session.workCopyName, QString("~hlvZweig.tmp"));
+        QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "Zweig.mdb", "~hlvZweig.tmp"}));
     }
 
     void saveAsUnderItsOwnNameSavesInPlace()
@@ -233,24 +229,32 @@ private slots:
         QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "~hlvAnlage.tmp"}));
     }
 
+    // The reason is given in the operator's language; the system's own words
+    // may follow it.
     void failedSaveLeavesTheProjectFileAsItWas_data()
     {
         QTest::addColumn<QString>("cause");
-        QTest::newRow("disk full") << "disk full";
-        QTest::newRow("read-only folder") << "read-only folder";
-        QTest::newRow("write-protected file") << "write-protected file";
-        QTest::newRow("folder in the way") << "folder in the way";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << "disk full"
+                                   << "Die Datei überschreitet die zulässige Dateigröße.";  // the limit stands in for it
+        QTest::newRow("read-only folder") << "read-only folder"
+                                          << "Der Zugriff wurde verweigert.";
+        QTest::newRow("write-protected file") << "write-protected file"
+                                              << "Der Zugriff wurde verweigert.";
+        QTest::newRow("folder in the way") << "folder in the way"
+                                           << "An der Stelle der Datei liegt ein Ordner.";
     }
 
     void failedSaveLeavesTheProjectFileAsItWas()
     {
         QFETCH(QString, cause);
+        QFETCH(QString, reason);
         ProjectWorld w;
         w.openProject("Anlage");
         test::addKeys(workCopyPath(kWorkCopy), 3000);
         const QString target = w.projectFile("Anlage.mdb");
         const QByteArray before = test::fileBytes(target);
-        std::optional<DiskFull> diskFull;
+        std::optional<test::DiskFull> diskFull;
         std::optional<test::ReadOnlyFolder> readOnly;
         if (cause == "disk full") {
             diskFull.emplace(before.size() + 4096);
@@ -274,6 +278,7 @@ private slots:
         QCOMPARE(w.op.asked().size(), 2);
         const Message failure = w.op.asked().last().message;
         QVERIFY(failure.text.startsWith("Die Projektdatei \"Anlage.mdb\" konnte nicht gespeichert werden.\r\n"));
+        QVERIFY2(failure.text.section("\r\n", 1, 1).startsWith(reason), qPrintable(failure.text));
         QVERIFY(failure.text.endsWith("\r\nDie Projektdatei ist unverändert geblieben."));
         QCOMPARE(failure.icon, MessageIcon::Critical);
         if (cause != "folder in the way")

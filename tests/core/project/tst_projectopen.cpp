@@ -16,6 +16,8 @@ int version(const QString& path)
     return q.executeStep() ? q.getColumn(0).getInt() : -1;
 }
 
+const QString kSaveQuestion = QStringLiteral("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?");
+
 }  // namespace
 
 class TestProjectOpen : public QObject {
@@ -111,21 +113,66 @@ private slots:
         QCOMPARE(w.op.asked().first().message.title, QString("Fehler"));
     }
 
+    // Another file that cannot be used, or the open project's own file
+    // damaged meanwhile and reopened to drop the changes: the open project
+    // stays as it was, changes included.
+    void badFileLeavesTheOpenProjectAsItWas_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("folder");
+        const QString damaged = "Das Programm kann die Datei %1 nicht öffnen!\r\n"
+                                "Entweder ist sie keine Projektdatei oder sie ist defekt.";
+        QTest::newRow("another file") << "Kaputt.mdb" << QStringList {damaged.arg("KAPUTT.MDB")}
+                                      << QStringList({"Anlage.mdb", "Kaputt.mdb", "~hlvAnlage.tmp"});
+        QTest::newRow("the open one, reopened")
+            << "Anlage.mdb" << QStringList({kSaveQuestion, damaged.arg("ANLAGE.MDB")})
+            << QStringList({"Anlage.mdb", "~hlvAnlage.tmp"});
+    }
+
     void badFileLeavesTheOpenProjectAsItWas()
     {
+        QFETCH(QString, file);
         ProjectWorld w;
         const QString open = w.openProject("Anlage");
         w.change();
         const QByteArray edited = w.workCopyDigest();
-        w.home.writeFile("projekte/Kaputt.mdb", QByteArray(5000, '\x7f'));
-        QVERIFY(!w.opener.OpenSelected("Kaputt.mdb"));
-        QCOMPARE(w.op.texts(),
-                 QStringList {"Das Programm kann die Datei KAPUTT.MDB nicht öffnen!\r\n"
-                              "Entweder ist sie keine Projektdatei oder sie ist defekt."});
+        w.home.writeFile("projekte/" + file, QByteArray(5000, '\x7f'));
+        w.op.then(Answer::No);
+        QVERIFY(!w.opener.OpenSelected(file));
+        QTEST(w.op.texts(), "texts");
         QCOMPARE(w.session.workCopyName, open);
         QCOMPARE(w.workCopyDigest(), edited);
-        QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "Kaputt.mdb", "~hlvAnlage.tmp"}));
+        QTEST(ProjectWorld::projectFolder(), "folder");
         QVERIFY(w.host.calls.isEmpty());
+    }
+
+    // Names that differ only in the case of the extension would share one
+    // work copy: only the file the project name leads to is opened, so that
+    // neither is ever saved over the other.
+    void extensionsDifferingInCaseAreNotOneProject()
+    {
+        ProjectWorld w;
+        test::writeProject(w.projectFile("Anlage.mdb"), test::Layout::Version8);
+        test::writeProject(w.projectFile("Anlage.MDB"), test::Layout::Version8);
+        test::addProfile(w.projectFile("Anlage.MDB"), "Nur hier");
+        const QByteArray other = test::fileBytes(w.projectFile("Anlage.MDB"));
+        const QString refused = "Die Projektdatei \"Anlage.MDB\" kann nicht geöffnet werden.\r\n"
+                                "Die Datei \"Anlage.mdb\" im Projektordner trägt denselben Projektnamen; beim "
+                                "Speichern würde eine die andere überschreiben.\r\n"
+                                "Benennen Sie eine der beiden Dateien um.";
+        QVERIFY(!w.opener.OpenSelected("Anlage.MDB"));
+        QCOMPARE(w.op.texts(), QStringList {refused});
+        QVERIFY(w.session.workCopyName.isEmpty());
+
+        QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
+        w.change();
+        QVERIFY(!w.opener.OpenSelected("Anlage.MDB"));  // not taken for the open project
+        w.op.then(Answer::Yes);
+        w.saver.Save();
+        QCOMPARE(test::fileBytes(w.projectFile("Anlage.MDB")), other);
+        QCOMPARE(test::profileCount(w.projectFile("Anlage.mdb")), 1);
+        QCOMPARE(w.op.texts(), QStringList({refused, refused, kSaveQuestion}));
     }
 
     void openingAnotherProjectClosesTheOpenOne()

@@ -1,3 +1,4 @@
+#include "DiskFull.h"
 #include "ProjectFiles.h"
 #include "ProjectFixture.h"
 #include "ReadOnlyFolder.h"
@@ -143,6 +144,27 @@ private slots:
                          "geschützt sein bzw. sich auf einem schreibgeschützten\r\n"
                          "Datenträger befinden oder Sie haben keine ausreichende\r\n"
                          "Zugriffsberechtigung!"));
+        QVERIFY(!QFileInfo::exists(workCopyPath(kWorkCopy)));
+    }
+
+    // No room for the work copy (the size limit stands in for a full disk):
+    // the operator is told so, not that access was denied, and no piece of a
+    // copy stays behind.
+    void noRoomForTheWorkCopy()
+    {
+        test::TempHome home;
+        test::writeProject(project(), test::Layout::Version8);
+        test::addKeys(project(), 2000);
+        test::ScriptedOperator op;
+        {
+            test::DiskFull full(8192);
+            QVERIFY(MakeWorkCopy(QStringLiteral("Anlage.mdb"), op).name.isEmpty());
+        }
+        QCOMPARE(op.asked().size(), 1);
+        QVERIFY2(op.texts().first().startsWith("Die ausgewählte Projektdatei kann nicht geöffnet werden.\r\n"
+                                               "Die Datei überschreitet die zulässige Dateigröße."),
+                 qPrintable(op.texts().first()));
+        QCOMPARE(op.asked().first().message.icon, MessageIcon::Critical);
         QVERIFY(!QFileInfo::exists(workCopyPath(kWorkCopy)));
     }
 

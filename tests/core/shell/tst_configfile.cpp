@@ -1,3 +1,4 @@
+#include "DiskFull.h"
 #include "TempHome.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/Scramble.h"
@@ -22,18 +23,44 @@ private slots:
         QCOMPARE(config.readValue("config", "ENCRYPT"), QString("1"));
     }
 
-    void writeKeepsOtherLinesAndSections()
+    // Lines the program does not change keep every byte: their line breaks,
+    // text another tool wrote in Latin-1, a file of any length. New lines
+    // follow the file's line breaks.
+    void writeKeepsOtherLinesByteForByte()
     {
         test::TempHome home;
-        home.writeFile("VARNOXCF.INI", "; site settings\r\n[Config]\r\nRecording=255\r\n\r\n[Ports]\r\nCOM1=/dev/ttyUSB0\r\n");
+        const QByteArray head = "; Ger\xe4te von M\xfcller\r\n[Config]\r\nrecording = 255\r\n\r\n[Ports]\r\n"
+                                "COM1=/dev/serial/by-id/usb-B\xfcro-if00\r\n";
+        const QByteArray tail = "[Fremd]\nLang=" + QByteArray(5 * 1024 * 1024, 'y') + "\n; kein Zeilenende";
+        home.writeFile("VARNOXCF.INI", head + tail);
         ConfigFile config(home.file("VARNOXCF.INI"));
         QVERIFY(config.writeValue("Config", "Encrypt", "0"));
         QVERIFY(config.writeValue("Config", "Recording", "0"));
         QVERIFY(config.writeValue("Berechtigungen", "2LEVEL", "x"));
-        QCOMPARE(QString::fromUtf8(home.readFile("VARNOXCF.INI")),
-                 QString("; site settings\n[Config]\nRecording=0\nEncrypt=0\n\n[Ports]\nCOM1=/dev/ttyUSB0\n\n"
-                         "[Berechtigungen]\n2LEVEL=x\n"));
-        QCOMPARE(config.readValue("Ports", "COM1"), QString("/dev/ttyUSB0"));
+        QCOMPARE(home.readFile("VARNOXCF.INI"),
+                 QByteArray("; Ger\xe4te von M\xfcller\r\n[Config]\r\nrecording =0\r\nEncrypt=0\r\n\r\n[Ports]\r\n"
+                            "COM1=/dev/serial/by-id/usb-B\xfcro-if00\r\n")
+                     + tail + "\r\n\r\n[Berechtigungen]\r\n2LEVEL=x\r\n");
+        QCOMPARE(config.readValue("Config", "Recording"), QString("0"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"VARNOXCF.INI"});
+    }
+
+    // A write that fails half-way (a full disk) leaves the file as it was,
+    // and no file where there was none.
+    void failedWriteKeepsTheFile()
+    {
+        test::TempHome home;
+        const QByteArray before = "[Config]\nRecording=255\n; " + QByteArray(20000, 'k') + "\n";
+        home.writeFile("VARNOXCF.INI", before);
+        ConfigFile config(home.file("VARNOXCF.INI"));
+        ConfigFile fresh(home.file("NEU.INI"));
+        {
+            test::DiskFull full(4096);
+            QVERIFY(!config.writeValue("Config", "Encrypt", "1"));
+            QVERIFY(!fresh.writeValue("Config", "Encrypt", QString(5000, QLatin1Char('e'))));
+        }
+        QCOMPARE(home.readFile("VARNOXCF.INI"), before);
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"VARNOXCF.INI"});
     }
 
     void everyValueSurvivesTheFile_data()

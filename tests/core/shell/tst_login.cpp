@@ -267,12 +267,17 @@ private slots:
         QTest::newRow("unknown option") << QStringList {"--frobnicate"} << int(CommandLine::Action::Error) << QString();
         QTest::newRow("two projects") << QStringList {"a.mdb", "b.mdb"} << int(CommandLine::Action::Error) << "a.mdb";
         QTest::newRow("after --") << QStringList {"--", "--help"} << int(CommandLine::Action::Run) << "--help";
+        QTest::newRow("the toolkit's options")
+            << QStringList {"-platform", "offscreen", "--style=fusion", "-reverse", "Werk.mdb"}
+            << int(CommandLine::Action::Run) << "Werk.mdb";
+        QTest::newRow("a toolkit option after --") << QStringList {"--", "-reverse"} << int(CommandLine::Action::Run)
+                                                   << "-reverse";
     }
 
     void commandLine()
     {
         QFETCH(QStringList, args);
-        const CommandLine cl = CommandLine::parse(args);
+        const CommandLine cl = CommandLine::parse(CommandLine::withoutToolkitOptions(args));
         QTEST(int(cl.action), "action");
         QTEST(cl.projectFile, "project");
         if (cl.action != CommandLine::Action::Help && cl.action != CommandLine::Action::Version)

@@ -1,6 +1,7 @@
 #include "ui/pages/monitor/MonitorPage.h"
 
 #include "core/lang/Texts.h"
+#include "core/online/MonitorList.h"
 #include "core/shell/ConfigFile.h"
 #include "ui/common/Captions.h"
 #include "ui/pages/PageLayout.h"
@@ -10,7 +11,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace varnox {
@@ -19,7 +20,7 @@ MonitorPage::MonitorPage(AppServices& services, QAbstractItemModel& receivedTele
     : Page(services, parent)
     , m_title(PageLayout::title(this))
     , m_monitorLabel(new QLabel(this))
-    , m_monitor(new QTreeWidget(this))
+    , m_monitor(new QTreeView(this))
     , m_receivedLabel(new QLabel(this))
     , m_received(new QListView(this))
     , m_clear(new QPushButton(this))
@@ -35,14 +36,15 @@ MonitorPage::MonitorPage(AppServices& services, QAbstractItemModel& receivedTele
     m_monitorLabel->setBuddy(m_monitor);
     m_receivedLabel->setBuddy(m_received);
 
-    m_monitor->setColumnCount(3);
     m_monitor->setRootIsDecorated(false);
     m_monitor->setUniformRowHeights(true);
     m_monitor->setAlternatingRowColors(true);
     m_monitor->header()->setStretchLastSection(true);
-    m_monitor->setColumnWidth(0, 210);
-    m_monitor->setColumnWidth(1, 200);
+    m_monitor->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_received->setModel(&receivedTelegrams);
+    // Every line has the same height: a telegram that comes in is laid out
+    // without measuring the lines that wait already.
+    m_received->setUniformItemSizes(true);
     m_received->setMaximumHeight(110);
     m_received->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -70,7 +72,8 @@ void MonitorPage::loadCaptions()
     setCaption(m_title, GetText(2470, "Online-Monitoring der Zutritte"));
     setCaption(m_monitorLabel, GetText(2471, "Entschiedene Schlüsselanfragen:"));
     setCaption(m_receivedLabel, GetText(2472, "Empfangene Lesertelegramme:"));
-    m_monitor->setHeaderLabels({GetText(2020, "Zeit"), GetText(2475, "Schlüssel"), GetText(2021, "Text")});
+    if (m_entries)
+        m_entries->retranslate();
     setCaption(m_clear, GetText(2473, "Liste leeren"));
     setCaption(m_show, GetText(2474, "Tagesprotokoll anzeigen"));
     setCaption(m_print, GetText(185, "Tagesprotokoll drucken"));
@@ -82,6 +85,29 @@ void MonitorPage::pageShown()
                         != 0);
 }
 
-void MonitorPage::clearMonitorList() { m_monitor->clear(); }
+void MonitorPage::setMonitorList(MonitorList& entries)
+{
+    m_entries = &entries;
+    m_monitor->setModel(&entries);
+    m_monitor->setColumnWidth(0, 210);
+    m_monitor->setColumnWidth(1, 200);
+    connect(&entries, &QAbstractItemModel::rowsInserted, this, &MonitorPage::showNewest);
+}
+
+void MonitorPage::clearMonitorList()
+{
+    if (m_entries)
+        m_entries->clear();
+}
+
+// What the END key does in the list: the last entry current and in view.
+void MonitorPage::showNewest()
+{
+    if (!isVisible() || !m_entries || m_entries->count() == 0)
+        return;
+    m_monitor->setFocus();
+    m_monitor->setCurrentIndex(m_entries->index(m_entries->count() - 1, 0));
+    m_monitor->scrollToBottom();
+}
 
 }  // namespace varnox

@@ -6,9 +6,11 @@ class QAbstractItemModel;
 class QLabel;
 class QListView;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace varnox {
+
+class MonitorList;
 
 // Page 9 "Monitoring": the monitor list ListViewMon of decided key requests
 // (filled by the evaluation of key requests), the reader telegrams that came
@@ -22,9 +24,12 @@ public:
     // "Encrypt" = 0 it is disabled, checked each time the page is selected.
     void pageShown() override;
 
+    // ListViewMon shows the evaluation's monitor list; while the page is
+    // shown the newest entry is kept in view.
+    void setMonitorList(MonitorList& entries);
+
     // CmdMon, and when the window is filled for a project.
     void clearMonitorList();
-    QTreeWidget* monitorList() const { return m_monitor; }
 
 signals:
     void viewerRequested();  // CmdMonAnz
@@ -32,10 +37,12 @@ signals:
 
 private:
     void loadCaptions();
+    void showNewest();
 
     QLabel* m_title;
     QLabel* m_monitorLabel;
-    QTreeWidget* m_monitor;
+    QTreeView* m_monitor;
+    MonitorList* m_entries = nullptr;
     QLabel* m_receivedLabel;
     QListView* m_received;
     QPushButton* m_clear;
