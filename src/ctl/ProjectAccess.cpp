@@ -11,6 +11,8 @@
 #include "core/project/ProjectNames.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/WorkCopy.h"
+#include "core/supervision/AdditionalSave.h"
+#include "core/supervision/SupervisionSettings.h"
 #include "ctl/Console.h"
 #include "ctl/Interrupt.h"
 
@@ -71,6 +73,19 @@ ProjectRead::ProjectRead(const QString& projectName, Operator& op)
     m_status = Done;
 }
 
+ExitStatus saveProject(ProjectEdit& edit, Operator& op, ExitStatus status)
+{
+    if (!edit.save())
+        return Failed;
+    SupervisionSettings settings;
+    readSupervisionSettings(edit.workCopyPath(), settings);
+    if (const Outcome copied = AdditionalSave(edit.workCopyName(), settings.additionalSave); !copied) {
+        op.tell(copied.message());
+        return status == Done ? StoredWithNotice : status;
+    }
+    return status;
+}
+
 ExitStatus editProject(
     const QString& projectName, Operator& op, const std::function<EditResult(const QString&)>& work, bool allowUpgrade)
 {
@@ -87,9 +102,7 @@ ExitStatus editProject(
     }
     const InterruptCleanup cleanup(edit.workCopyPath(), ProjectLock::filePath(projectName));
     const EditResult result = work(edit.workCopyPath());
-    if (result.stored && !edit.save())
-        return Failed;
-    return result.status;
+    return result.stored ? saveProject(edit, op, result.status) : result.status;
 }
 
 EditResult reported(const Outcome& outcome, bool stored)

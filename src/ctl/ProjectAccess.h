@@ -9,6 +9,7 @@
 
 namespace varnox {
 class Operator;
+class ProjectEdit;
 }
 
 namespace varnox::ctl {
@@ -43,6 +44,11 @@ private:
     bool m_olderVersion = false;
     ExitStatus m_status = Unusable;
 };
+
+// Saves the project as the program's save does: the project file, then the
+// additional copy of the setting "DubbleSave". A failed additional copy is
+// told and ends the command with StoredWithNotice, as the project is saved.
+ExitStatus saveProject(ProjectEdit& edit, Operator& op, ExitStatus status);
 
 // What a change did: its status, and whether anything is to be saved.
 struct EditResult {

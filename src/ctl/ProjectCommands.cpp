@@ -110,8 +110,8 @@ ExitStatus checkCommand(Context& c, Options& options)
     }
     const InterruptCleanup cleanup(edit.workCopyPath(), ProjectLock::filePath(*name));
     if (edit.upgraded()) {
-        if (!edit.save())
-            return Failed;
+        if (const ExitStatus saved = saveProject(edit, c.op, Done); saved != Done)
+            return saved;
         out(GetText(4062, "Die Projektdatei %1 wurde auf den neuesten Stand gebracht (Version %2).")
                 .arg(quoted(edit.projectFile()))
                 .arg(kCurrentVersion)

@@ -36,6 +36,7 @@ public:
 
     State state() const { return m_state; }
     QString workCopyPath() const;
+    QString workCopyName() const { return m_workCopy; }
     QString projectFile() const { return m_projectFile; }
     bool upgraded() const { return m_upgraded; }
 
