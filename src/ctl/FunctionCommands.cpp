@@ -1,6 +1,7 @@
 #include "core/model/BusLineList.h"
 #include "core/model/FunctionOperations.h"
 #include "core/model/FunctionProtocol.h"
+#include "core/model/SerialNumber.h"
 #include "ctl/EditCommands.h"
 #include "ctl/ProjectAccess.h"
 #include "ctl/Values.h"
@@ -51,8 +52,9 @@ void apply(const FunctionOptions& f, FunctionForm& form)
         form.busPosition = BusLineList::positionOf(*f.bus);
     if (f.kind)
         form.kind = FunctionKind(*f.kind);
-    if (f.reader)
-        form.readerSerial = *f.reader;
+    if (f.reader) // "007" is reader 7
+        form.readerSerial
+            = SerialNumber::check(*f.reader, Message(), QString()) ? *f.reader : SerialNumber::normalized(*f.reader);
     if (f.serial)
         form.serial = *f.serial;
     if (f.controlNumber) // a number outside the list counts as none chosen

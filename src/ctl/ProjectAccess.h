@@ -10,7 +10,7 @@
 namespace varnox {
 class Operator;
 class ProjectEdit;
-}
+} // namespace varnox
 
 namespace varnox::ctl {
 

@@ -126,14 +126,16 @@ private slots:
         QVERIFY(makeProject(ctl, "P"));
         const QString folder = ctl.path() + "/zweitablage";
         QVERIFY(QDir().mkpath(folder));
-        execSql(ctl.project("P"), QStringLiteral("UPDATE Einstellungen SET Wert = 1, Funktion = '%1' "
-                                                 "WHERE Bezeichnung = 'DubbleSave'").arg(folder));
-        QCOMPARE(ctl({"add", "profile", "P", "--name", "Neu"}).status, 0);
+        execSql(ctl.project("P"),
+            QStringLiteral("UPDATE Einstellungen SET Wert = 1, Funktion = '%1' "
+                           "WHERE Bezeichnung = 'DubbleSave'")
+                .arg(folder));
+        QCOMPARE(ctl({ "add", "profile", "P", "--name", "Neu" }).status, 0);
         QCOMPARE(projectDigest(folder + "/P.mdb"), projectDigest(ctl.project("P")));
         QVERIFY(QDir(folder).removeRecursively());
-        const CtlResult failed = ctl({"add", "profile", "P", "--name", "Neuer"});
+        const CtlResult failed = ctl({ "add", "profile", "P", "--name", "Neuer" });
         QCOMPARE(failed.status, 10);
-        QVERIFY(ctl({"list", "profiles", "P"}).out.contains("Neuer"));
+        QVERIFY(ctl({ "list", "profiles", "P" }).out.contains("Neuer"));
     }
 
     // A work copy with changes nobody saved is the program's to offer.
