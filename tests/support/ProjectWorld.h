@@ -74,9 +74,12 @@ struct ProjectWorld {
     QStringList protocolTexts() const { return test::protocolTexts(clock.now().date()); }
 
     // Every file in the project folder, sorted.
+    // The files of the project folder, the open project's lock aside.
     static QStringList projectFolder()
     {
-        return QDir(ProgramFolder::projectsDir()).entryList(QDir::Files | QDir::Hidden);
+        QStringList files = QDir(ProgramFolder::projectsDir()).entryList(QDir::Files | QDir::Hidden);
+        files.removeIf([](const QString& f) { return f.startsWith(QLatin1Char('.')) && f.endsWith(QLatin1String(".lock")); });
+        return files;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "core/model/AssignmentOperations.h"
 
 #include "core/lang/Texts.h"
+#include "core/model/ProfileOperations.h"
 #include "core/model/ProjectWork.h"
 #include "core/model/ZoneOperations.h"
 #include "core/project/Database.h"
@@ -84,7 +85,27 @@ Message decentralChangeMessage()
 // The zone as stored: the always-zone under its reserved name, whatever the case.
 QString storedZone(const QString& zone) { return isAlwaysZone(zone) ? kAlwaysZone : zone; }
 
-}  // namespace
+bool named(Database& db, const char* sql, const QString& name)
+{
+    return findRow(db, sql, { name }).has_value();
+}
+
+// The page offers only the zones and functions the project holds; a name
+// given any other way must name one of them too.
+std::optional<Outcome> unknownChoice(Database& db, const Assignment& a)
+{
+    if (!isAlwaysZone(a.zone) && !named(db, "SELECT rowid FROM Zeitzonen WHERE Tname = ?", a.zone))
+        return Outcome::fail(
+            errorMessage(GetText(4003, "Die Zeitzone %1 gibt es in der Projektdatei nicht.").arg(quoted(a.zone))),
+            Refusal::NotFound);
+    if (!named(db, "SELECT rowid FROM Funktionen WHERE Fname = ?", a.function))
+        return Outcome::fail(
+            errorMessage(GetText(4004, "Die Funktion %1 gibt es in der Projektdatei nicht.").arg(quoted(a.function))),
+            Refusal::NotFound);
+    return std::nullopt;
+}
+
+} // namespace
 
 QString linkedFunctionText(int linkedFunction)
 {
@@ -179,10 +200,19 @@ Outcome assignReader(const QString& workCopy, const Assignment& a)
     return writeToProject(workCopy, [&](Database& db) {
         const std::optional<ReaderEntry> reader = readerBySerial(db, a.readerSerial);
         if (!reader)
-            return Outcome::fail(errorMessage(GetText(3106, "Der Leser wurde in der Projektdatei nicht gefunden!")));
+            return Outcome::fail(
+                errorMessage(GetText(3106, "Der Leser wurde in der Projektdatei nicht gefunden!")), Refusal::NotFound);
+        if (!storedProfileName(db, a.profile))
+            return Outcome::fail(unknownProfileMessage(a.profile), Refusal::NotFound);
+        // The page offers only the readers outside the profile.
+        if (assignmentRow(db, a.profile, reader->serial))
+            return Outcome::fail(errorMessage(GetText(4005, "Der Leser ist diesem Zutrittsprofil bereits zugeordnet.")),
+                Refusal::Exists);
         if (reader->central) {
             if (auto missing = missingChoice(a))
                 return Outcome::fail(*missing);
+            if (std::optional<Outcome> unknown = unknownChoice(db, a))
+                return *unknown;
         }
         // A decentral reader opens at any time with its own linked function.
         SQLite::Statement q(db.sql(), "INSERT INTO Zuleser (Profil, Leser, Zeitzone, ZFunktion) VALUES (?, ?, ?, ?)");
@@ -204,14 +234,18 @@ Outcome changeAssignment(const QString& workCopy, const Assignment& a)
     return writeToProject(workCopy, [&](Database& db) {
         const std::optional<ReaderEntry> reader = readerBySerial(db, a.readerSerial);
         if (a.readerSerial.isEmpty() || !reader)
-            return Outcome::fail(errorMessage(GetText(3107, "Die zu ändernde Zuordnung wurde nicht gefunden!")));
+            return Outcome::fail(
+                errorMessage(GetText(3107, "Die zu ändernde Zuordnung wurde nicht gefunden!")), Refusal::NotFound);
         if (!reader->central)
             return Outcome::fail(decentralChangeMessage());
         if (auto missing = missingChoice(a))
             return Outcome::fail(*missing);
         const std::optional<std::int64_t> row = assignmentRow(db, a.profile, reader->serial);
         if (!row)
-            return Outcome::fail(errorMessage(GetText(3108, "Die Zuordnung konnte nicht verändert werden!")));
+            return Outcome::fail(
+                errorMessage(GetText(3108, "Die Zuordnung konnte nicht verändert werden!")), Refusal::NotFound);
+        if (std::optional<Outcome> unknown = unknownChoice(db, a))
+            return *unknown;
         SQLite::Statement q(db.sql(), "UPDATE Zuleser SET Zeitzone = ?, ZFunktion = ? WHERE rowid = ?");
         q.bind(1, storedZone(a.zone).toStdString());
         q.bind(2, a.function.toStdString());
@@ -227,7 +261,8 @@ Outcome removeAssignment(const QString& workCopy, const QString& profile, const 
         const std::optional<ReaderEntry> reader = readerBySerial(db, readerSerial);
         const std::optional<std::int64_t> row = reader ? assignmentRow(db, profile, reader->serial) : std::nullopt;
         if (readerSerial.isEmpty() || !row)
-            return Outcome::fail(errorMessage(GetText(3109, "Die zu löschende Zuordnung wurde nicht gefunden!")));
+            return Outcome::fail(
+                errorMessage(GetText(3109, "Die zu löschende Zuordnung wurde nicht gefunden!")), Refusal::NotFound);
         SQLite::Statement q(db.sql(), "DELETE FROM Zuleser WHERE rowid = ?");
         q.bind(1, *row);
         q.exec();
@@ -245,7 +280,8 @@ Outcome loadAssignment(const QString& workCopy, const QString& profile, const QS
         q.bind(1, readerSerial.toStdString());
         q.bind(2, profile.toStdString());
         if (!q.executeStep())
-            return Outcome::fail(errorMessage(GetText(3106, "Der Leser wurde in der Projektdatei nicht gefunden!")));
+            return Outcome::fail(
+                errorMessage(GetText(3106, "Der Leser wurde in der Projektdatei nicht gefunden!")), Refusal::NotFound);
         reader = readerAt(q, 2);
         assignment = Assignment{profile, reader.serial, text(q, 0), text(q, 1)};
         return Outcome::ok();

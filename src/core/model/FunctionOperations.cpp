@@ -153,10 +153,10 @@ Outcome FunctionOperations::change(const QString& selected, const FunctionForm& 
     const QString name = form.name.trimmed();
     return writeToProject(m_path, [&](Database& db) {
         if (selected.isEmpty() || !exists(db, selected))
-            return Outcome::fail(FunctionMessages::noneSelected());
+            return Outcome::fail(FunctionMessages::noneSelected(), Refusal::NotFound);
         // Access profiles name the function; it keeps its name while they do.
         if (compareNames(name, selected) != 0 && inUse(db, selected))
-            return Outcome::fail(FunctionMessages::inUseForChange());
+            return Outcome::fail(FunctionMessages::inUseForChange(), Refusal::InUse);
         Message failure;
         const std::optional<QString> protocol = protocolOf(db, form, failure);
         if (!protocol)
@@ -176,9 +176,9 @@ Outcome FunctionOperations::remove(const QString& selected) const
 {
     return writeToProject(m_path, [&](Database& db) {
         if (selected.isEmpty() || !exists(db, selected))
-            return Outcome::fail(FunctionMessages::notFoundForDelete());
+            return Outcome::fail(FunctionMessages::notFoundForDelete(), Refusal::NotFound);
         if (inUse(db, selected))
-            return Outcome::fail(FunctionMessages::inUseForDelete());
+            return Outcome::fail(FunctionMessages::inUseForDelete(), Refusal::InUse);
         SQLite::Statement q(db.sql(), "DELETE FROM Funktionen WHERE Fname = ?");
         q.bind(1, selected.toStdString());
         q.exec();

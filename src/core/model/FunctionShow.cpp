@@ -56,7 +56,7 @@ Outcome FunctionOperations::show(const QString& name, FunctionView& out) const
         SQLite::Statement q(db.sql(), "SELECT Fname, FTyp, Protokoll, BusID FROM Funktionen WHERE Fname = ?");
         q.bind(1, name.toStdString());
         if (!q.executeStep())
-            return Outcome::fail(FunctionMessages::notFoundForShow());
+            return Outcome::fail(FunctionMessages::notFoundForShow(), Refusal::NotFound);
         out.form.name = QString::fromStdString(q.getColumn(0).getString());
         const int kind = q.getColumn(1).isNull() ? -1 : q.getColumn(1).getInt();
         const QString protocol = QString::fromStdString(q.getColumn(2).getString());

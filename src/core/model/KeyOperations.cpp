@@ -2,6 +2,7 @@
 
 #include "core/lang/Texts.h"
 #include "core/model/KeyNumber.h"
+#include "core/model/KeyRows.h"
 #include "core/model/ReaderCounts.h"
 #include "core/model/ValidityText.h"
 #include "core/project/Database.h"
@@ -12,33 +13,6 @@
 
 namespace varnox {
 namespace {
-
-// The parts of a key the form stores beside its number and name.
-struct KeyFields {
-    std::optional<QString> shortName;  // nullopt: leave as it is
-    std::optional<QString> start;      // nullopt: leave as it is
-    std::optional<QString> end;
-};
-
-KeyFields fieldsOf(const KeyForm& form)
-{
-    KeyFields fields;
-    if (!form.shortName.isEmpty())
-        fields.shortName = form.shortName;
-    if (form.fixedPeriod) {
-        fields.start = storedValidityTime(*parseValidityText(form.startText));
-        fields.end = storedValidityTime(*parseValidityText(form.endText));
-    }
-    return fields;
-}
-
-void bindOptional(SQLite::Statement& q, int index, const std::optional<QString>& value)
-{
-    if (value)
-        q.bind(index, value->toStdString());
-    else
-        q.bind(index);
-}
 
 std::optional<std::int64_t> keyRow(Database& db, const QString& number)
 {
@@ -109,33 +83,23 @@ std::optional<Message> moveLink(Database& db, const Link& link, const QString& p
     return std::nullopt;
 }
 
-// The profile link as the form asks for it, for a stored key.
-std::optional<Message> relink(Database& db, const QString& number, const KeyForm& form)
+// The profile link as the form asks for it, for a stored key; `profile` is
+// the form's profile as the project spells it.
+std::optional<Message> relink(Database& db, const QString& number, const KeyForm& form, const QString& profile)
 {
     const std::optional<Link> link = linkOf(db, number);
     if (!link)
-        return form.profile.isEmpty() ? std::nullopt : linkNewProfile(db, number, form.profile);
+        return profile.isEmpty() ? std::nullopt : linkNewProfile(db, number, profile);
     if (form.dropProfile)
         return dropLink(db, *link);
-    if (form.profile.isEmpty() || compareNames(form.profile, link->profile) == 0)
+    if (profile.isEmpty() || compareNames(profile, link->profile) == 0)
         return std::nullopt;
-    return moveLink(db, *link, form.profile);
+    return moveLink(db, *link, profile);
 }
 
 WriteResult storedWith(const std::optional<Message>& notice)
 {
     return WriteResult{notice ? Outcome::fail(*notice) : Outcome::ok(), true};
-}
-
-std::optional<Message> duplicateRefusal(const DbError& error)
-{
-    if (error.kind != DbErrorKind::Duplicate)
-        return std::nullopt;
-    return databaseRefusal(
-        {GetText(414, "Die eingegebene Bezeichnung bzw. Schlüsselnummer existiert bereits in der Projektdatenbank!"),
-         GetText(415, "Wenn Ihnen bei der Eingabe ein Fehler unterlaufen ist, korrigieren Sie dies bitte."),
-         GetText(417, "Das Programm lässt zwei Datensätze mit der gleichen Bezeichnung ")
-             + GetText(418, "bzw. Schlüsselnummer in einer Anlage nicht zu.")});
 }
 
 Message missingTimesMessage()
@@ -160,8 +124,9 @@ WriteResult writeKey(const QString& workCopy, const KeyForm& form, const KeyWork
     if (Outcome check = checkKeyForm(form); !check)
         return WriteResult{check, false};
     const QString number = normalizedKeyNumber(form.number);
-    const KeyFields fields = fieldsOf(form);
-    return writeToProjectNoting(workCopy, [&](Database& db) { return work(db, number, fields); }, duplicateRefusal);
+    const KeyFields fields = keyFieldsOf(form);
+    return writeToProjectNoting(
+        workCopy, [&](Database& db) { return work(db, number, fields); }, keyDuplicateRefusal);
 }
 
 }  // namespace
@@ -175,9 +140,13 @@ Outcome checkKeyForm(const KeyForm& form)
         return Outcome::fail(exclamationMessage(GetText(393, "Geben Sie die Schlüsselnummer ein!"),
                                                 GetText(394, "Schlüssel-Nr. fehlt"), QStringLiteral("TxtKeyNr")));
     if (!isKeyNumberText(form.number))
-        return Outcome::fail(stopMessage(messageLines({GetText(395, "Die Nummer des Schlüssels darf nur"),
-                                                       GetText(340, "aus den Zeichen von 0 bis 9 und A bis F bestehen!")}),
-                                         GetText(341, "Bedienungsfehler"), QStringLiteral("TxtKeyNr")));
+        return Outcome::fail(stopMessage(messageLines({ GetText(395, "Die Nummer des Schlüssels darf nur"),
+                                             GetText(340, "aus den Zeichen von 0 bis 9 und A bis F bestehen!") }),
+            GetText(341, "Bedienungsfehler"), QStringLiteral("TxtKeyNr")));
+    if (auto tooLong = nameTooLong(form.name, QStringLiteral("TxtKeyBez")))
+        return Outcome::fail(*tooLong);
+    if (auto tooLong = nameTooLong(form.shortName, QStringLiteral("TxtKeyKurz"), true))
+        return Outcome::fail(*tooLong);
     if (form.fixedPeriod && (!parseValidityText(form.startText) || !parseValidityText(form.endText)))
         return Outcome::fail(missingTimesMessage());
     return Outcome::ok();
@@ -186,16 +155,11 @@ Outcome checkKeyForm(const KeyForm& form)
 WriteResult addKey(const QString& workCopy, const KeyForm& form)
 {
     return writeKey(workCopy, form, [&](Database& db, const QString& number, const KeyFields& fields) {
-        SQLite::Statement q(db.sql(), "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID, AbsoluteZeit, Startzeit, Endzeit) "
-                                      "VALUES (?, ?, ?, ?, ?, ?)");
-        q.bind(1, number.toStdString());
-        q.bind(2, form.name.toStdString());
-        bindOptional(q, 3, fields.shortName);
-        q.bind(4, form.fixedPeriod ? 1 : 0);
-        bindOptional(q, 5, fields.start);
-        bindOptional(q, 6, fields.end);
-        q.exec();
-        return storedWith(form.profile.isEmpty() ? std::nullopt : linkNewProfile(db, number, form.profile));
+        QString profile;
+        if (std::optional<WriteResult> unknown = resolveKeyProfile(db, form, profile))
+            return *unknown;
+        KeyInsert(db).run(number, form, fields);
+        return storedWith(profile.isEmpty() ? std::nullopt : linkNewProfile(db, number, profile));
     });
 }
 
@@ -204,11 +168,17 @@ WriteResult changeKey(const QString& workCopy, const KeyForm& form)
     return writeKey(workCopy, form, [&](Database& db, const QString& number, const KeyFields& fields) {
         const std::optional<std::int64_t> row = keyRow(db, number);
         if (!row)
-            return WriteResult{Outcome::fail(notFoundMessage(GetText(3212, "Der zu ändernde Schlüssel wurde nicht gefunden!"))),
-                               false};
-        const std::optional<Message> notice = relink(db, number, form);
-        SQLite::Statement q(db.sql(), "UPDATE Schluessel SET Sname = ?, HilfsID = coalesce(?, HilfsID), AbsoluteZeit = ?, "
-                                      "Startzeit = coalesce(?, Startzeit), Endzeit = coalesce(?, Endzeit) WHERE rowid = ?");
+            return WriteResult { Outcome::fail(
+                                     notFoundMessage(GetText(3212, "Der zu ändernde Schlüssel wurde nicht gefunden!")),
+                                     Refusal::NotFound),
+                false };
+        QString profile;
+        if (std::optional<WriteResult> unknown = resolveKeyProfile(db, form, profile))
+            return *unknown;
+        const std::optional<Message> notice = relink(db, number, form, profile);
+        SQLite::Statement q(db.sql(),
+            "UPDATE Schluessel SET Sname = ?, HilfsID = coalesce(?, HilfsID), AbsoluteZeit = ?, "
+            "Startzeit = coalesce(?, Startzeit), Endzeit = coalesce(?, Endzeit) WHERE rowid = ?");
         q.bind(1, form.name.toStdString());
         bindOptional(q, 2, fields.shortName);
         q.bind(3, form.fixedPeriod ? 1 : 0);
@@ -229,8 +199,10 @@ WriteResult removeKey(const QString& workCopy, const QString& enteredNumber)
         const std::optional<Message> notice = link ? dropLink(db, *link) : std::nullopt;
         const std::optional<std::int64_t> row = enteredNumber.isEmpty() ? std::nullopt : keyRow(db, number);
         if (!row)
-            return WriteResult{Outcome::fail(notFoundMessage(GetText(419, "Der zu löschende Schlüssel wurde nicht gefunden!"))),
-                               link.has_value()};
+            return WriteResult { Outcome::fail(
+                                     notFoundMessage(GetText(419, "Der zu löschende Schlüssel wurde nicht gefunden!")),
+                                     Refusal::NotFound),
+                link.has_value() };
         deleteRow(db, "DELETE FROM Schluessel WHERE rowid = ?", *row);
         return storedWith(notice);
     };
@@ -253,7 +225,7 @@ Outcome createTestKeys(const QString& workCopy, int count)
         }
         return Outcome::ok();
     };
-    return writeToProject(workCopy, work, duplicateRefusal);
+    return writeToProject(workCopy, work, keyDuplicateRefusal);
 }
 
 Message testKeysCreatedMessage()

@@ -59,6 +59,9 @@ WriteResult removeKey(const QString& workCopy, const QString& number);
 Outcome loadKey(const QString& workCopy, const QString& name, std::optional<KeyRecord>& key);
 Outcome lookUpKeyByNumber(const QString& workCopy, const QString& number, std::optional<KeyRecord>& key);
 
+// Every key with all it holds, in stored order.
+Outcome readAllKeys(const QString& workCopy, QList<KeyRecord>& keys);
+
 // Every key in stored order; with `withLinks` each entry tells whether the
 // key is linked with a profile.
 Outcome readKeyList(const QString& workCopy, bool withLinks, QList<KeyEntry>& keys);

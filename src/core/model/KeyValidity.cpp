@@ -165,10 +165,17 @@ Outcome takeOverPeriod(PickedPeriod& picked, const Clock& clock, ValidityPeriod&
     return checkPeriod(period, clock);
 }
 
-Outcome checkPeriod(const ValidityPeriod& period, const Clock& clock)
+Outcome checkPeriodOrder(const ValidityPeriod& period)
 {
     if (period.start > period.end)
         return Outcome::fail(periodMessage(GetText(869, "Endzeit liegt vor der Startzeit!")));
+    return Outcome::ok();
+}
+
+Outcome checkPeriod(const ValidityPeriod& period, const Clock& clock)
+{
+    if (Outcome order = checkPeriodOrder(period); !order)
+        return order;
     if (toMinute(period.end) < toMinute(clock.now()))
         return Outcome::fail(periodMessage(GetText(870, "Endzeit liegt bereits in der Vergangenheit!")));
     return Outcome::ok();

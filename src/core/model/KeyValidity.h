@@ -49,6 +49,9 @@ ValidityPeriod initialPeriod(const ValidityDefaults& defaults, bool fixedPeriod,
 // Whether the dialog may take the period over: the end not before the start
 // ("Endzeit liegt vor der Startzeit!", checked first), and not in the past.
 Outcome checkPeriod(const ValidityPeriod& period, const Clock& clock);
+// Only the first of these checks, for periods that exist already (an
+// import): an end that has passed is history, not a mistake.
+Outcome checkPeriodOrder(const ValidityPeriod& period);
 
 // The period as the dialog's pickers hold it: dates and times of day, which
 // need not exist as local times.

@@ -81,6 +81,22 @@ bool profileInUse(Database& db, const QString& profile)
            || countRows(db, "SELECT count(*) FROM Zuschluessel WHERE Profil = ?", {profile}) > 0;
 }
 
+std::optional<QString> storedProfileName(Database& db, const QString& profile)
+{
+    SQLite::Statement q(db.sql(), "SELECT Zname FROM Zutrittsprofile WHERE Zname = ? ORDER BY rowid");
+    q.bind(1, profile.toStdString());
+    if (!q.executeStep())
+        return std::nullopt;
+    return QString::fromStdString(q.getColumn(0).getString());
+}
+
+Message unknownProfileMessage(const QString& profile)
+{
+    return exclamationMessage(
+        GetText(4002, "Das Zutrittsprofil %1 gibt es in der Projektdatei nicht.").arg(quoted(profile)),
+        GetText(246, "Fehler"));
+}
+
 Outcome readProfileNames(const QString& workCopy, QStringList& names)
 {
     names.clear();
@@ -96,6 +112,8 @@ Outcome createProfile(const QString& workCopy, const QString& name)
 {
     if (name.isEmpty())
         return Outcome::fail(emptyNameMessage());
+    if (auto tooLong = nameTooLong(name, kNameField))
+        return Outcome::fail(*tooLong);
     return writeToProject(
         workCopy,
         [&](Database& db) {
@@ -109,12 +127,16 @@ Outcome renameProfile(const QString& workCopy, const QString& selected, const QS
 {
     if (newName.isEmpty())
         return Outcome::fail(emptyNameMessage());
+    if (auto tooLong = nameTooLong(newName, kNameField))
+        return Outcome::fail(*tooLong);
     return writeToProject(
         workCopy,
         [&](Database& db) {
             const std::optional<std::int64_t> row = selected.isEmpty() ? std::nullopt : profileRow(db, selected);
             if (!row)
-                return Outcome::fail(notFoundMessage(GetText(3061, "Das zu ändernde Zutrittsprofil wurde nicht gefunden!")));
+                return Outcome::fail(
+                    notFoundMessage(GetText(3061, "Das zu ändernde Zutrittsprofil wurde nicht gefunden!")),
+                    Refusal::NotFound);
             // Keys and assignments name their profile; a new name would cut them off.
             if (newName != selected && profileInUse(db, selected))
                 throw DbRefusal(DbErrorKind::StillReferenced);
@@ -134,7 +156,9 @@ Outcome deleteProfile(const QString& workCopy, const QString& selected)
         [&](Database& db) {
             const std::optional<std::int64_t> row = selected.isEmpty() ? std::nullopt : profileRow(db, selected);
             if (!row)
-                return Outcome::fail(notFoundMessage(GetText(3054, "Das zu löschende Zutrittsprofil wurde nicht gefunden!")));
+                return Outcome::fail(
+                    notFoundMessage(GetText(3054, "Das zu löschende Zutrittsprofil wurde nicht gefunden!")),
+                    Refusal::NotFound);
             if (profileInUse(db, selected))
                 throw DbRefusal(DbErrorKind::StillReferenced);
             SQLite::Statement q(db.sql(), "DELETE FROM Zutrittsprofile WHERE rowid = ?");

@@ -3,6 +3,7 @@
 #include "core/shell/Message.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace varnox {
 
@@ -25,4 +26,10 @@ Outcome createTestProfiles(const QString& workCopy, int count);
 // Whether assignments or keys still name a profile.
 bool profileInUse(Database& db, const QString& profile);
 
-}  // namespace varnox
+// The profile of that name as the project spells it (names ignore case);
+// nullopt when the project holds none.
+std::optional<QString> storedProfileName(Database& db, const QString& profile);
+// "The access profile "<name>" does not exist in the project file."
+Message unknownProfileMessage(const QString& profile);
+
+} // namespace varnox

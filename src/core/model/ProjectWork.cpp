@@ -18,14 +18,29 @@ bool stepWith(SQLite::Statement& q, std::initializer_list<QString> values)
     return q.executeStep();
 }
 
+Refusal refusalOf(DbErrorKind kind)
+{
+    switch (kind) {
+    case DbErrorKind::Duplicate:
+        return Refusal::Exists;
+    case DbErrorKind::StillReferenced:
+        return Refusal::InUse;
+    case DbErrorKind::NoCurrentRow:
+        return Refusal::NotFound;
+    case DbErrorKind::Other:
+        break;
+    }
+    return Refusal::Database;
+}
+
 Outcome failure(const std::exception& e, const RefusalMessages& refusals)
 {
     const DbError error = toDbError(e);
     if (refusals) {
         if (std::optional<Message> own = refusals(error))
-            return Outcome::fail(*own);
+            return Outcome::fail(*own, refusalOf(error.kind));
     }
-    return Outcome::fail(databaseErrorMessage(error));
+    return Outcome::fail(databaseErrorMessage(error), refusalOf(error.kind));
 }
 
 }  // namespace
@@ -108,4 +123,14 @@ QString messageLines(std::initializer_list<QString> lines)
 
 QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
 
-}  // namespace varnox
+std::optional<Message> nameTooLong(const QString& name, const QString& focus, bool shortName)
+{
+    if (name.toUcs4().size() <= kMaxNameLength)
+        return std::nullopt;
+    const QString what
+        = shortName ? GetText(4001, "Die Kurzbezeichnung ist zu lang!") : GetText(4000, "Die Bezeichnung ist zu lang!");
+    return exclamationMessage(messageLines({ what, GetText(322, "Sie darf maximal 50 Zeichen betragen.") }),
+        GetText(246, "Fehler"), focus, true);
+}
+
+} // namespace varnox

@@ -57,4 +57,10 @@ QString messageLines(std::initializer_list<QString> lines);
 // A button or page name as messages quote it.
 QString quoted(const QString& name);
 
-}  // namespace varnox
+// Names of keys, profiles and zones are kept to this many characters; the
+// pages' fields take no more, and other ways in are held to the same limit.
+constexpr int kMaxNameLength = 50;
+// The refusal of a longer name, or nothing; `shortName`: the key's short name.
+std::optional<Message> nameTooLong(const QString& name, const QString& focus, bool shortName = false);
+
+} // namespace varnox

@@ -43,6 +43,34 @@ Message missingSerial(const char* field)
 // Every refusal of a write has the reader's own message.
 std::optional<Message> writeRefusals(const DbError& error) { return ReaderMessages::writeRefused(error); }
 
+bool addressMissing(const ReaderForm& form)
+{
+    return form.address < 0 || form.address >= ReaderQueries::kAddressCount;
+}
+
+// A Mifare reader always works in Zentralmodus; the page locks the mode for it.
+std::optional<Message> mifareDecentral(int type, const ReaderForm& form)
+{
+    if (type != int(ReaderType::Mifare) || form.mode != ReaderMode::Decentral)
+        return std::nullopt;
+    return missing(GetText(4007, "Ein Mifare-Leser arbeitet immer im Zentralmodus."), GetText(246, "Fehler"),
+        ReaderField::decentral);
+}
+
+// The page offers only the free addresses of a bus line; an address given
+// any other way must be free as well (a reader keeps its own).
+std::optional<Outcome> addressTaken(Database& db, const Reader& r, const QString& ownSerial = {})
+{
+    const QString holder = ReaderQueries::serialAt(db, r.busLine, r.address);
+    if (holder.isEmpty() || (!ownSerial.isEmpty() && holder == ownSerial))
+        return std::nullopt;
+    const QString bus = BusLineList::captions().value(BusLineList::positionOf(r.busLine));
+    return Outcome::fail(
+        missing(GetText(4006, "Die AS-Adresse %1 ist auf %2 bereits vergeben.").arg(r.address).arg(bus),
+            GetText(429, "AS-Adresse fehlt"), ReaderField::address),
+        Refusal::Exists);
+}
+
 bool functionMissing(const ReaderForm& form)
 {
     return form.mode == ReaderMode::Decentral && form.function < 0;
@@ -125,12 +153,15 @@ std::optional<Message> ReaderOperations::checkNew(const ReaderForm& form)
     if (auto m = SerialNumber::check(form.serial, missingSerial(ReaderField::serial), QString::fromLatin1(ReaderField::serial)))
         return m;
     if (BusLineList::lineAt(form.busPosition) < 0)
-        return missing(GetText(447, "Es muss ein HLV:BUS ausgewählt werden!"), GetText(448, "HLV:BUS fehlt"), ReaderField::busLine);
-    if (form.address < 0)
+        return missing(GetText(447, "Es muss ein HLV:BUS ausgewählt werden!"), GetText(448, "HLV:BUS fehlt"),
+            ReaderField::busLine);
+    if (addressMissing(form))
         return missingAddress();
     if (form.mode == ReaderMode::None)
         return missing(GetText(449, "Sie müssen für den Leser einen Modus angeben!"), GetText(450, "Modus fehlt"),
-                       ReaderField::central);
+            ReaderField::central);
+    if (auto m = mifareDecentral(form.type, form))
+        return m;
     if (functionMissing(form))
         return missingFunction();
     return std::nullopt;
@@ -140,8 +171,10 @@ std::optional<Message> ReaderOperations::checkChange(const Reader& stored, const
 {
     if (form.name.trimmed().isEmpty())
         return missingName();
-    if (form.address < 0)
+    if (addressMissing(form))
         return missingAddress();
+    if (auto m = mifareDecentral(stored.type, form))
+        return m;
     if (switchesToDecentral(stored, form) && stored.keyCount > kMaxDecentralKeys)
         return ReaderMessages::tooManyKeysForDecentral();
     if (form.mode != ReaderMode::Decentral && !stored.central)
@@ -167,56 +200,66 @@ Outcome ReaderOperations::create(const ReaderForm& form) const
     r.name = form.name.trimmed();
     r.keyCount = 0;
     r.modify = true;
-    return writeToProject(m_path, [&](Database& db) {
-        if (ReaderQueries::serialTaken(db, r.serial))
-            throw DbRefusal(DbErrorKind::Duplicate);
-        SQLite::Statement q(db.sql(),
-                            "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
-                            "RSZ, ProgSp, TOE, Akustik, Modify, Zeiterfassung) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, ?, 1, ?)");
-        q.bind(1, r.type);
-        q.bind(2, r.serial.toStdString());
-        q.bind(3, r.name.toStdString());
-        q.bind(4, r.busLine);
-        q.bind(5, r.address);
-        q.bind(6, int(r.central));
-        q.bind(7, r.function);
-        bindSettings(q, 8, r);
-        q.bind(12, r.timeRecording);
-        q.exec();
-        return Outcome::ok();
-    }, writeRefusals);
+    return writeToProject(
+        m_path,
+        [&](Database& db) {
+            if (ReaderQueries::serialTaken(db, r.serial))
+                throw DbRefusal(DbErrorKind::Duplicate);
+            if (std::optional<Outcome> taken = addressTaken(db, r))
+                return *taken;
+            SQLite::Statement q(db.sql(),
+                "INSERT INTO Leser (Typ, Seriennr, Lname, BusID, AS_adr, Zmodus, Funktion, Sanzahl, "
+                "RSZ, ProgSp, TOE, Akustik, Modify, Zeiterfassung) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?, ?, ?, ?, 1, ?)");
+            q.bind(1, r.type);
+            q.bind(2, r.serial.toStdString());
+            q.bind(3, r.name.toStdString());
+            q.bind(4, r.busLine);
+            q.bind(5, r.address);
+            q.bind(6, int(r.central));
+            q.bind(7, r.function);
+            bindSettings(q, 8, r);
+            q.bind(12, r.timeRecording);
+            q.exec();
+            return Outcome::ok();
+        },
+        writeRefusals);
 }
 
 Outcome ReaderOperations::change(const QString& serial, const ReaderForm& form) const
 {
-    return writeToProject(m_path, [&](Database& db) {
-        const std::optional<Reader> stored = ReaderQueries::bySerial(db, serial);
-        if (!stored)
-            throw DbRefusal(DbErrorKind::NoCurrentRow);
-        if (auto m = checkChange(*stored, form))
-            return Outcome::fail(*m);
-        Reader changed = fromForm(form, *stored);
-        changed.name = form.name.trimmed();
-        changed.modify = needsTransfer(*stored, changed);
-        SQLite::Statement q(db.sql(),
-                            "UPDATE Leser SET Lname = ?, BusID = ?, AS_adr = ?, Zmodus = ?, Funktion = ?, RSZ = ?, "
-                            "ProgSp = ?, TOE = ?, Akustik = ?, Modify = ?, Zeiterfassung = ? WHERE Seriennr = ?");
-        q.bind(1, changed.name.toStdString());
-        q.bind(2, changed.busLine);
-        q.bind(3, changed.address);
-        q.bind(4, int(changed.central));
-        q.bind(5, changed.function);
-        bindSettings(q, 6, changed);
-        q.bind(10, int(changed.modify));
-        q.bind(11, changed.timeRecording);
-        q.bind(12, serial.toStdString());
-        q.exec();
-        if (changed.address != stored->address)
-            moveDoorOpeners(db, stored->busLine, stored->address, changed.address);
-        if (switchesToDecentral(*stored, form))
-            bringAssignmentsToDecentral(db, serial);
-        return Outcome::ok();
-    }, writeRefusals);
+    return writeToProject(
+        m_path,
+        [&](Database& db) {
+            const std::optional<Reader> stored = ReaderQueries::bySerial(db, serial);
+            if (!stored)
+                throw DbRefusal(DbErrorKind::NoCurrentRow);
+            if (auto m = checkChange(*stored, form))
+                return Outcome::fail(*m);
+            Reader changed = fromForm(form, *stored);
+            changed.name = form.name.trimmed();
+            changed.modify = needsTransfer(*stored, changed);
+            if (std::optional<Outcome> taken = addressTaken(db, changed, serial))
+                return *taken;
+            SQLite::Statement q(db.sql(),
+                "UPDATE Leser SET Lname = ?, BusID = ?, AS_adr = ?, Zmodus = ?, Funktion = ?, RSZ = ?, "
+                "ProgSp = ?, TOE = ?, Akustik = ?, Modify = ?, Zeiterfassung = ? WHERE Seriennr = ?");
+            q.bind(1, changed.name.toStdString());
+            q.bind(2, changed.busLine);
+            q.bind(3, changed.address);
+            q.bind(4, int(changed.central));
+            q.bind(5, changed.function);
+            bindSettings(q, 6, changed);
+            q.bind(10, int(changed.modify));
+            q.bind(11, changed.timeRecording);
+            q.bind(12, serial.toStdString());
+            q.exec();
+            if (changed.address != stored->address)
+                moveDoorOpeners(db, stored->busLine, stored->address, changed.address);
+            if (switchesToDecentral(*stored, form))
+                bringAssignmentsToDecentral(db, serial);
+            return Outcome::ok();
+        },
+        writeRefusals);
 }
 
 Outcome ReaderOperations::questionBeforeChange(const QString& serial, const ReaderForm& form,

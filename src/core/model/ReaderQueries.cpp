@@ -124,7 +124,7 @@ Outcome ReaderQueries::load(const QString& serial, Reader& out) const
     return readFromProject(m_path, [&](Database& db) {
         const std::optional<Reader> found = bySerial(db, serial);
         if (!found)
-            return Outcome::fail(ReaderMessages::notFoundForLoad());
+            return Outcome::fail(ReaderMessages::notFoundForLoad(), Refusal::NotFound);
         out = *found;
         return Outcome::ok();
     });
@@ -137,6 +137,17 @@ Outcome ReaderQueries::list(QList<ReaderListEntry>& out) const
         SQLite::Statement q(db.sql(), "SELECT Lname, Seriennr, Zmodus FROM Leser ORDER BY rowid");
         while (q.executeStep())
             out.append(listEntry(q));
+        return Outcome::ok();
+    });
+}
+
+Outcome ReaderQueries::all(QList<Reader>& out) const
+{
+    out.clear();
+    return readFromProject(m_path, [&](Database& db) {
+        SQLite::Statement q(db.sql(), "SELECT * FROM Leser ORDER BY rowid");
+        while (q.executeStep())
+            out.append(readRow(q));
         return Outcome::ok();
     });
 }

@@ -29,6 +29,8 @@ public:
 
     // Every reader, in the order of the table.
     Outcome list(QList<ReaderListEntry>& out) const;
+    // The same with every column.
+    Outcome all(QList<Reader>& out) const;
 
     // The readers on a bus line, and the address of one of them (-1 when
     // there is no such reader on that line).

@@ -65,8 +65,10 @@ Message alwaysZoneMessage(const QString& firstLine)
 Outcome checkForm(const ZoneForm& form, const QString* chosen)
 {
     if (form.name.isEmpty())
-        return Outcome::fail(exclamationMessage(GetText(557, "Geben Sie der Zeitzone eine Bezeichnung!"),
-                                                GetText(320, "Bezeichnung fehlt"), kNameField));
+        return Outcome::fail(exclamationMessage(
+            GetText(557, "Geben Sie der Zeitzone eine Bezeichnung!"), GetText(320, "Bezeichnung fehlt"), kNameField));
+    if (auto tooLong = nameTooLong(form.name, kNameField))
+        return Outcome::fail(*tooLong);
     if (chosen && isAlwaysZone(*chosen))
         return Outcome::fail(
             alwaysZoneMessage(GetText(3015, "Diese Zeitzone darf nicht verändert werden! Das Programm")));
@@ -166,11 +168,11 @@ Outcome changeZone(const QString& workCopy, const QString& chosen, const ZoneFor
     return writeToProject(workCopy, [&](Database& db) {
         const std::optional<std::int64_t> row = chosen.isEmpty() ? std::nullopt : zoneRow(db, chosen);
         if (!row)
-            return Outcome::fail(noChosenZoneMessage());
+            return Outcome::fail(noChosenZoneMessage(), Refusal::NotFound);
         // Assignments name their zone; a new name would leave them pointing at
         // nothing, so a zone in use keeps its name.
         if (form.name != chosen && namedByAssignments(db, chosen))
-            return Outcome::fail(stillNamedMessage(false));
+            return Outcome::fail(stillNamedMessage(false), Refusal::InUse);
         updateZone(db, *row, form);
         return Outcome::ok();
     });
@@ -186,9 +188,10 @@ Outcome deleteZone(const QString& workCopy, const QString& chosen)
         const std::optional<std::int64_t> row = zoneRow(db, chosen);
         if (!row)
             return Outcome::fail(exclamationMessage(GetText(3026, "Die zu löschende Zeitzone wurde nicht gefunden!"),
-                                                    GetText(246, "Fehler")));
+                                     GetText(246, "Fehler")),
+                Refusal::NotFound);
         if (namedByAssignments(db, chosen))
-            return Outcome::fail(stillNamedMessage(true));
+            return Outcome::fail(stillNamedMessage(true), Refusal::InUse);
         SQLite::Statement q(db.sql(), "DELETE FROM Zeitzonen WHERE rowid = ?");
         q.bind(1, *row);
         q.exec();
@@ -204,7 +207,8 @@ Outcome loadZone(const QString& workCopy, const QString& name, ZoneForm& form)
         const std::optional<StoredWeek> week = readStoredWeek(db, stored, &storedName);
         if (!week)
             return Outcome::fail(exclamationMessage(GetText(3033, "Die ausgewählte Zeitzone wurde nicht gefunden!"),
-                                                    GetText(246, "Fehler")));
+                                     GetText(246, "Fehler")),
+                Refusal::NotFound);
         form = fromStoredWeek(storedName, *week);
         return Outcome::ok();
     });

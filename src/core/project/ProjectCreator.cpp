@@ -5,6 +5,7 @@
 #include "core/project/FileTimes.h"
 #include "core/project/ProjectContext.h"
 #include "core/project/ProjectHost.h"
+#include "core/project/ProjectLock.h"
 #include "core/project/ProjectNames.h"
 #include "core/project/ProjectPaths.h"
 #include "core/project/ProjectSaver.h"
@@ -60,24 +61,39 @@ Message retryQuestion(const QString& what, const QString& reason)
 }  // namespace
 
 // The new project file is written in one piece, its work copy made and
-// checked; on any failure both are removed again.
-bool ProjectCreator::writeNewProject(const QString& path, const QString& source, bool fromTemplate,
-                                     QString* workCopyName, QString* reason)
+// checked; on any failure both are removed again. A project that another
+// process holds (the command-line tool writing it) is not touched at all.
+bool writeNewProjectFile(const QString& path, const QString& source, bool fromTemplate, Operator& op,
+                         QString* workCopyName, QString* reason)
 {
     QDir().mkpath(ProgramFolder::projectsDir());
     if (fromTemplate && !ensureProjectTemplate(reason))
         return false;
     const QString file = QFileInfo(path).fileName();
-    if (!writeSnapshot(source, path, fromTemplate ? SnapshotTime::Now : SnapshotTime::KeepSource, reason))
+    const QString project = projectNameOf(workCopyNameFor(file));
+    Message inUse;
+    if (!ProjectLock::hold(project, &inUse)) {
+        op.tell(inUse);
+        return false;
+    }
+    if (!writeSnapshot(source, path, fromTemplate ? SnapshotTime::Now : SnapshotTime::KeepSource, reason)) {
+        ProjectLock::release(project);
         return false;  // the file there, if any, is as it was
-    const WorkCopy copy = MakeWorkCopy(file, m_context.op, LeftBehind::Replace);
-    if (copy.name.isEmpty() || !CheckAndUpgrade(copy.name, m_context.op)) {
+    }
+    const WorkCopy copy = MakeWorkCopy(file, op, LeftBehind::Replace);
+    if (copy.name.isEmpty() || !CheckAndUpgrade(copy.name, op)) {
         QFile::remove(path);
         DiscardWorkCopy(workCopyNameFor(file));
         return false;
     }
     *workCopyName = copy.name;
     return true;
+}
+
+bool ProjectCreator::writeNewProject(const QString& path, const QString& source, bool fromTemplate,
+                                     QString* workCopyName, QString* reason)
+{
+    return writeNewProjectFile(path, source, fromTemplate, m_context.op, workCopyName, reason);
 }
 
 DialogStep ProjectCreator::CreateProject(const QString& name, bool atStart)

@@ -4,6 +4,7 @@
 
 namespace varnox {
 
+class Operator;
 class ProjectSaver;
 struct ProjectContext;
 
@@ -14,6 +15,13 @@ enum class DialogStep {
     SelectName,  // the dialog stays and selects the whole name for a retry
     Close,  // the dialog closes; nothing changed
 };
+
+// Writes the new project file `path` from `source` (the template, or a work
+// copy being saved under a new name) in one piece and makes and checks its
+// work copy, which then holds the project's lock. False when that failed
+// (reported, or the reason in `reason`); nothing is then left behind.
+bool writeNewProjectFile(const QString& path, const QString& source, bool fromTemplate, Operator& op,
+                         QString* workCopyName, QString* reason = nullptr);
 
 // New projects from the template, and saving the open project under a new
 // name: the buttons of FrmNewFile and FrmFileSaveAs.

@@ -4,6 +4,7 @@
 #include "core/project/CheckAndUpgrade.h"
 #include "core/project/FileCopy.h"
 #include "core/project/FileTimes.h"
+#include "core/project/ProjectLock.h"
 #include "core/project/ProjectPaths.h"
 #include "core/shell/FileError.h"
 #include "core/shell/Operator.h"
@@ -96,11 +97,21 @@ WorkCopy MakeWorkCopy(const QString& projectFile, Operator& op, LeftBehind leftB
         op.tell(sameProjectNameMessage(projectFile, QFileInfo(namesake).fileName()));
         return {};
     }
+    // From here until the work copy is discarded the project is this process's.
+    const QString project = projectNameOf(name);
+    const bool heldBefore = ProjectLock::isHeld(project);
+    Message inUse;
+    if (!ProjectLock::hold(project, &inUse)) {
+        op.tell(inUse);
+        return {};
+    }
     if (leftBehind != LeftBehind::Replace && leftBehindDiffers(source, target)
         && (leftBehind == LeftBehind::Keep || op.ask(leftBehindQuestion(projectFile), Buttons::YesNo) == Answer::Yes))
         return {name, true};
     int errnum = 0;
     if (!copyFileKeepingTime(source, target, nullptr, &errnum)) {
+        if (!heldBefore)
+            ProjectLock::release(project);
         op.tell(copyFailedMessage(errnum));
         return {};
     }
@@ -114,6 +125,8 @@ WorkCopy makeCheckedWorkCopy(const QString& projectFile, Operator& op, LeftBehin
         return copy;
     if (!copy.resumed)
         DiscardWorkCopy(copy.name);
+    else
+        ProjectLock::release(projectNameOf(copy.name));
     return {};
 }
 
@@ -142,8 +155,16 @@ bool refreshWorkCopy(const QString& workCopyName, Operator& op)
 
 void DiscardWorkCopy(const QString& workCopyName)
 {
-    if (!workCopyName.isEmpty())
-        removeDatabaseFiles(workCopyPath(workCopyName));
+    if (workCopyName.isEmpty())
+        return;
+    removeDatabaseFiles(workCopyPath(workCopyName));
+    ProjectLock::release(projectNameOf(workCopyName));
+}
+
+bool hasUnsavedWorkCopy(const QString& projectFile)
+{
+    return leftBehindDiffers(
+        ProgramFolder::projectsDir() + QLatin1Char('/') + projectFile, workCopyPath(workCopyNameFor(projectFile)));
 }
 
 bool IsModified(const QString& workCopyName)

@@ -45,6 +45,10 @@ void DiscardWorkCopy(const QString& workCopyName);
 // IsModified: the work copy has been written since it was made or saved.
 bool IsModified(const QString& workCopyName);
 
+// Whether the project file `projectFile` (a name in the project folder) has
+// a work copy beside it that differs from it: changes nobody saved yet.
+bool hasUnsavedWorkCopy(const QString& projectFile);
+
 Message accessDeniedMessage();
 // Why a work copy could not be made, from the system's error number.
 Message copyFailedMessage(int errnum);

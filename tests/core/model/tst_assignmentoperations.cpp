@@ -116,6 +116,7 @@ private slots:
         QVERIFY(assignReader(p.path, central("Büro", "immer")));
         QCOMPARE(p.value("SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "IMMER/Tür auf");
         p.addFunction("Licht");
+        p.exec("INSERT INTO Zeitzonen (Tname) VALUES ('Nacht')");
         QVERIFY(changeAssignment(p.path, central("Büro", "Nacht", "Licht")));
         QCOMPARE(p.value("SELECT Zeitzone || '/' || ZFunktion FROM Zuleser"), "Nacht/Licht");
         QCOMPARE(p.keyCount("100"), 17);

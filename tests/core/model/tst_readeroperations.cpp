@@ -80,7 +80,7 @@ private slots:
         };
         const QList<Step> steps = {
             {[](ReaderForm&) {}, "Es muss ein Typ für den Leser ausgewählt werden!", "Typ fehlt", "CmbLesTyp", false},
-            {[](ReaderForm& f) { f.type = 1; }, "Geben Sie dem Leser eine Bezeichnung!", "Bezeichnung fehlt", "TxtLesName", false},
+            {[](ReaderForm& f) { f.type = 0; }, "Geben Sie dem Leser eine Bezeichnung!", "Bezeichnung fehlt", "TxtLesName", false},
             {[](ReaderForm& f) { f.name = "  "; }, "Geben Sie dem Leser eine Bezeichnung!", "Bezeichnung fehlt", "TxtLesName", false},
             {[](ReaderForm& f) { f.name = "Tor"; }, "Geben Sie dem Leser eine Seriennummer!", "Seriennummer fehlt", "TxtLesSn", false},
             {[](ReaderForm& f) { f.serial = "12a"; }, "Die Seriennummer muss ein nummerischer Wert sein!", "Fehler", "TxtLesSn", true},
@@ -103,7 +103,7 @@ private slots:
         form.function = 1;
         QVERIFY(ops.create(form));
         QCOMPARE(p.value("SELECT BusID || ',' || AS_adr || ',' || Seriennr || ',' || Zmodus || ',' || Funktion || ',' || Typ FROM Leser"),
-                 QStringLiteral("9,0,0,0,2,1"));
+                 QStringLiteral("9,0,0,0,2,0"));
     }
 
     void newReaderStartsWithNoKeysAndMarkedForTransfer()
