@@ -1,7 +1,9 @@
 #pragma once
 
 // varnox-bussim run from a test: started with its own folder, its device
-// links taken into the [Ports] section, its telegram log collected.
+// links taken into the [Ports] section, its telegram log collected. Every
+// frame the simulator refused fails the test that ran it, unless the test
+// took it with takeInvalidFrames(): the program must never send one.
 
 #include "core/shell/ConfigFile.h"
 
@@ -36,12 +38,16 @@ public:
 
     ~BusSimProcess()
     {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        command("quit");
-        if (!m_process.waitForFinished(10'000))
-            m_process.kill();
-        m_process.waitForFinished(10'000);
+        if (m_process.state() != QProcess::NotRunning) {
+            command("quit");
+            if (!m_process.waitForFinished(10'000))
+                m_process.kill();
+            m_process.waitForFinished(10'000);
+        }
+        m_log += QString::fromUtf8(m_process.readAllStandardOutput());
+        const QStringList invalid = takeInvalidFrames();
+        if (!invalid.isEmpty())
+            QTest::qFail(qPrintable("the simulator refused frames:\n" + invalid.join('\n')), __FILE__, __LINE__);
     }
 
     // Copies the simulator's [Ports] entries into the program's file.
@@ -64,6 +70,28 @@ public:
     }
 
     const QString& log() const { return m_log; }
+
+    // The device link of a simulated line, as the simulator announced it.
+    QString device(int line) const
+    {
+        const QRegularExpression re(QStringLiteral("^PORT %1 COM\\d+ (.+)$").arg(line),
+                                    QRegularExpression::MultilineOption);
+        return re.match(m_log).captured(1);
+    }
+
+    // The simulator's "!! invalid frame" lines that were not taken yet.
+    QStringList takeInvalidFrames()
+    {
+        static const QRegularExpression re(QStringLiteral("^.* !! invalid frame.*$"),
+                                           QRegularExpression::MultilineOption);
+        QStringList found;
+        for (auto m = re.globalMatch(m_log, m_invalidTakenUpTo); m.hasNext();) {
+            const QRegularExpressionMatch match = m.next();
+            found << match.captured();
+            m_invalidTakenUpTo = match.capturedEnd();
+        }
+        return found;
+    }
 
     // The times at which the simulator logged `entry` ("rx (01") on `line`.
     QList<QTime> times(int line, const QString& entry) const
@@ -107,6 +135,7 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_log;
+    qsizetype m_invalidTakenUpTo = 0;
 };
 
 }  // namespace varnox::test

@@ -4,13 +4,16 @@
 
 #include <QList>
 #include <functional>
+#include <utility>
 
 namespace varnox::test {
 
 // A port in memory: records what is written and how it is set, and lets the
 // test decide whether it opens and what comes back. A responder sees each
 // write and returns the bytes the other end answers with; they are handed
-// over at once, one at a time.
+// over at once, one at a time, unless the port holds them back as a port
+// does whose program is busy elsewhere: then only readPending() (or the
+// test, with announcePending()) hands them over.
 class FakeSerialPort final : public SerialPort {
     Q_OBJECT
 public:
@@ -19,7 +22,7 @@ public:
     bool open() override
     {
         ++openAttempts;
-        setFailure(refuseWith);
+        setFailure(refuseWith, refuseGroup);
         if (refuseWith != PortFailure::None)
             return false;
         m_open = true;
@@ -35,9 +38,15 @@ public:
         if (!m_open)
             return;
         written += bytes;
-        if (responder)
+        if (!responder)
+            return;
+        if (holdReplies)
+            m_pending += responder(bytes);
+        else
             deliver(responder(bytes));
     }
+    void readPending() override { announcePending(); }
+    void announcePending() { deliver(std::exchange(m_pending, {})); }
     QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(portNumber()); }
 
     // The other end sends.
@@ -52,7 +61,9 @@ public:
     }
 
     PortFailure refuseWith = PortFailure::None;  // open() fails while set
+    QString refuseGroup;                         // with PermissionDenied: the group to join
     std::function<QByteArray(const QByteArray&)> responder;
+    bool holdReplies = false;
     QByteArray written;
     QList<int> openedOn;  // the COM number of every successful open
     int openAttempts = 0;
@@ -61,6 +72,7 @@ public:
 
 private:
     bool m_open = false;
+    QByteArray m_pending;
 };
 
 class FakePortFactory final : public SerialPortFactory {

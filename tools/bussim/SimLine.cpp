@@ -1,7 +1,6 @@
 #include "SimLine.h"
 
 #include "SimLog.h"
-#include "core/bus/Telegram.h"
 
 #include <QRandomGenerator>
 #include <QTimer>
@@ -43,9 +42,11 @@ SimReader* SimLine::readerAt(int as)
 
 void SimLine::onReceived(const QByteArray& bytes)
 {
-    for (const char ch : bytes) {
-        if (m_rx.feed(ch) == TelegramAssembler::Event::Complete)
-            handle(QString::fromLatin1(m_rx.telegram()));
+    for (const FrameReader::Frame& f : m_rx.feed(bytes)) {
+        if (f.valid())
+            handle(QString::fromLatin1(f.text));
+        else
+            m_log.invalidFrame(m_number, f.fault, f.bytes);
     }
 }
 
@@ -68,7 +69,7 @@ void SimLine::handle(const QString& telegram)
 
 void SimLine::busCommand(const QString& p)
 {
-    if (p == telegram::search()) {
+    if (p == QLatin1String("580B")) {
         int k = 0;
         for (const SimReader& r : m_readers) {
             if (!r.silent)
@@ -87,7 +88,7 @@ void SimLine::busCommand(const QString& p)
                 answer(r.acknowledgement());
             }
         }
-    } else if (p == telegram::end()) {
+    } else if (p == QLatin1String("5100")) {
         for (SimReader& r : m_readers) {
             if (r.selected)
                 m_log.event(m_number, QStringLiteral("reader %1: transfer ended").arg(r.serial));
@@ -110,7 +111,7 @@ void SimLine::eepromCommand(const QString& p)
         if (!r.selected || r.silent)
             continue;
         const int address = r.page * 256 + hexField(p, 2, 2);
-        if (p == telegram::eepromAccess()) {
+        if (p == QLatin1String("8800")) {
             r.access = true;
             answer(QStringLiteral("$8801"));
         } else if (p.startsWith(QLatin1String("82")) && p.size() == 8 && r.access) {
@@ -171,8 +172,14 @@ void SimLine::presentKey(int as, const QString& keyNumber)
         return;
     }
     const QString k = keyNumber;  // characters 1..12 are k[0..11]
-    answer(QStringLiteral("$A0") + hexRight(quint32(as), 2) + k.mid(10, 2) + k.mid(8, 2));
+    answer(QStringLiteral("$A0") + hexText(quint32(as), 2) + k.mid(10, 2) + k.mid(8, 2));
     answer(QLatin1Char('%') + k.mid(6, 2) + k.mid(4, 2) + k.mid(2, 2) + k.mid(0, 2), 20);
+}
+
+void SimLine::setTraffic(int perSecond)
+{
+    m_traffic.setRate(perSecond);
+    m_log.event(m_number, QStringLiteral("traffic: %1 reader telegrams a second").arg(m_traffic.rate()));
 }
 
 void SimLine::sendNoise(int count)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "FrameReader.h"
 #include "PtyDevice.h"
 #include "SimReader.h"
-#include "core/bus/TelegramAssembler.h"
+#include "SimTraffic.h"
 
 #include <QList>
 #include <QObject>
@@ -14,7 +15,8 @@ class SimLog;
 // One bus line: the PC interface on a pseudo-terminal and the readers
 // behind it. The interface answers the presence query "(01" with "#" and
 // takes the set-up command ".3F"; every bus command (type " ") reaches the
-// readers, which answer as readers do. The desk reader's port (line 8) is a
+// readers, which answer as readers do. A frame the interface would not take
+// is logged as invalid and goes no further. The desk reader's port (line 8) is a
 // SimLine without interface and readers: it only sends key numbers.
 class SimLine : public QObject {
     Q_OBJECT
@@ -37,6 +39,8 @@ public:
     // to the desk reader when this is line 8.
     void presentKey(int as, const QString& keyNumber);
     void sendNoise(int count);
+    // `perSecond` reader telegrams a second from now on; 0 stops them.
+    void setTraffic(int perSecond);
     void sendTelegram(const QString& text);
 
 private:
@@ -51,11 +55,12 @@ private:
     SimLog& m_log;
     int m_delayMs;
     PtyDevice m_device;
-    TelegramAssembler m_rx;
+    FrameReader m_rx;
     QList<SimReader> m_readers;
     bool m_silent = false;
     int m_answerFrom = 1;
     int m_presenceQueries = 0;
+    SimTraffic m_traffic{m_device};
 };
 
 }  // namespace varnox::bussim

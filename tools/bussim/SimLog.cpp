@@ -33,6 +33,13 @@ void SimLog::event(int line, const QString& text)
     put(QStringLiteral("L%1 -- %2").arg(line, 2, 10, QLatin1Char('0')).arg(text));
 }
 
+void SimLog::invalidFrame(int line, const QString& fault, const QByteArray& bytes)
+{
+    put(QStringLiteral("L%1 !! invalid frame, %2: %3")
+            .arg(line, 2, 10, QLatin1Char('0'))
+            .arg(fault, QString::fromLatin1(bytes.toHex(' ').toUpper())));
+}
+
 void SimLog::note(const QString& text) { put(QStringLiteral("--- ") + text); }
 
 }  // namespace varnox::bussim

@@ -1,14 +1,17 @@
 #include "SimReader.h"
 
-#include "core/bus/Telegram.h"
-
 #include <QStringList>
 
 namespace varnox::bussim {
 
+QString hexText(quint32 value, int width)
+{
+    return QString::number(value, 16).toUpper().rightJustified(width, QLatin1Char('0')).right(width);
+}
+
 QString SimReader::acknowledgement() const
 {
-    return QLatin1Char('%') + hexRight(quint32(serial), 6) + hexRight(quint32(as), 2);
+    return QLatin1Char('%') + hexText(quint32(serial), 6) + hexText(quint32(as), 2);
 }
 
 QString SimReader::readBack(int address)
@@ -18,7 +21,7 @@ QString SimReader::readBack(int address)
         quint8 byte = quint8(eeprom[(address + i) % eeprom.size()]);
         if (i == 0 && wrongReadbacks > 0)
             byte ^= 0xFF;
-        data += hexRight(byte, 2);
+        data += hexText(byte, 2);
     }
     if (wrongReadbacks > 0)
         --wrongReadbacks;

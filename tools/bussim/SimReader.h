@@ -40,6 +40,10 @@ struct SimReader {
     QString modeName() const { return central ? QStringLiteral("zentral") : QStringLiteral("dezentral"); }
 };
 
+// The value in upper-case hexadecimal, padded with "0" on the left and cut
+// to its last `width` digits, as telegrams write numbers.
+QString hexText(quint32 value, int width);
+
 // "LINE:SERIAL:AS[:TYPE[:MODE]]" from the command line.
 std::optional<std::pair<int, SimReader>> parseReader(const QString& entry);
 

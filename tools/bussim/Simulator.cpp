@@ -1,7 +1,5 @@
 #include "Simulator.h"
 
-#include "core/bus/Telegram.h"
-
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -90,13 +88,15 @@ bool Simulator::command(const QString& text)
         listReaders();
     } else if (verb == QLatin1String("key") && l && args == 3 && kKeyNumber.match(w[3].toUpper()).hasMatch()) {
         l->presentKey(w[2].toInt(), w[3].toUpper().rightJustified(12, QLatin1Char('0')));
-    } else if (verb == QLatin1String("desk") && args == 1 && m_lines.contains(8) && isTelegramText(w[1].toUpper())) {
+    } else if (verb == QLatin1String("desk") && args == 1 && m_lines.contains(8) && isFrameText(w[1].toUpper())) {
         m_lines[8]->presentKey(0, w[1].toUpper());
     } else if (verb == QLatin1String("eeprom") && r) {
         showEeprom(*l, *r, args >= 3 ? w[3].toInt() : 0, args >= 4 ? w[4].toInt() : 64);
     } else if (verb == QLatin1String("noise") && l && args == 2) {
         l->sendNoise(qBound(1, w[2].toInt(), 1'000'000));
-    } else if (verb == QLatin1String("send") && l && args == 2 && isTelegramText(w[2])) {
+    } else if (verb == QLatin1String("traffic") && l && !l->isDeskReader() && args == 2) {
+        l->setTraffic(qBound(0, w[2].toInt(), 100'000));
+    } else if (verb == QLatin1String("send") && l && args == 2 && isFrameText(w[2])) {
         l->sendTelegram(w[2]);
     } else if (verb == QLatin1String("silence") && r && args == 3) {
         r->silent = w[3] == QLatin1String("on");
@@ -124,9 +124,9 @@ void Simulator::showEeprom(SimLine& l, SimReader& r, int from, int count)
     from = qBound(0, from, int(r.eeprom.size()) - 1);
     count = qBound(1, count, int(r.eeprom.size()) - from);
     for (int a = from; a < from + count; a += 16) {
-        QString row = QStringLiteral("reader %1 %2:").arg(r.serial).arg(hexRight(quint32(a), 3));
+        QString row = QStringLiteral("reader %1 %2:").arg(r.serial).arg(hexText(quint32(a), 3));
         for (int i = a; i < qMin(a + 16, from + count); ++i)
-            row += QLatin1Char(' ') + hexRight(quint8(r.eeprom[i]), 2);
+            row += QLatin1Char(' ') + hexText(quint8(r.eeprom[i]), 2);
         m_log.event(l.number(), row);
     }
 }

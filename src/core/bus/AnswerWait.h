@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/bus/LineSlots.h"
+#include "core/bus/SerialPort.h"
 
 #include <QDateTime>
 
@@ -8,20 +9,25 @@ namespace varnox {
 
 // TimerRec(n), TimerRec2: a line's wait for its interface. WaitForAnswer
 // clears the line's answer flag and waits until an answer arrives or the
-// time runs out, when the answer slot reads "T". WaitForDeskReader always
-// waits the full time: the desk reader does not answer.
+// time runs out, when the answer slot reads "T". Given the line's port, the
+// time runs out only after the bytes waiting in that port have been read: a
+// program busy with other lines must not take an answer it has not read yet
+// for silence. WaitForDeskReader always waits the full time: the desk reader
+// does not answer.
 class AnswerWait {
 public:
-    void WaitForAnswer(TelegramSlot& answer, int ms, const QDateTime& now)
+    void WaitForAnswer(TelegramSlot& answer, int ms, const QDateTime& now, SerialPort* port = nullptr)
     {
         answer.ready = false;
         m_answer = &answer;
+        m_port = port;
         m_deadline = now.addMSecs(ms);
     }
 
     void WaitForDeskReader(int ms, const QDateTime& now)
     {
         m_answer = nullptr;
+        m_port = nullptr;
         m_deadline = now.addMSecs(ms);
     }
 
@@ -32,7 +38,9 @@ public:
             return true;
         if (now < m_deadline)
             return false;
-        if (m_answer)
+        if (m_answer && m_port)
+            m_port->readPending();
+        if (m_answer && !m_answer->ready)
             m_answer->fill(QStringLiteral("T"));
         return true;
     }
@@ -41,6 +49,7 @@ public:
 
 private:
     TelegramSlot* m_answer = nullptr;
+    SerialPort* m_port = nullptr;
     QDateTime m_deadline;
 };
 

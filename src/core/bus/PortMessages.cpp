@@ -11,13 +11,17 @@ const QString kNewLine = QStringLiteral("\r\n");
 
 QString comName(int port) { return GetText(2600, "COM-") + QString::number(port); }
 
-QString failureReason(PortFailure failure, const QString& device)
+QString failureReason(PortFailure failure, const QString& device, const QString& group)
 {
     switch (failure) {
     case PortFailure::PermissionDenied:
+        if (group.isEmpty())
+            return GetText(2605, "Keine Zugriffsberechtigung für ") + device + QLatin1Char('.');
         return GetText(2605, "Keine Zugriffsberechtigung für ") + device
-            + GetText(2606, " - das Benutzerkonto muss Mitglied der Gruppe dialout sein.");
+            + GetText(3475, " - das Benutzerkonto muss Mitglied der Gruppe %1 sein.").arg(group);
     case PortFailure::NotFound: return GetText(2607, "Das Gerät ") + device + GetText(2608, " ist nicht vorhanden.");
+    case PortFailure::Busy:
+        return GetText(3476, "Das Gerät %1 wird bereits von einem anderen Programm verwendet.").arg(device);
     default: return {};
     }
 }
@@ -37,14 +41,14 @@ QString lineDisplayName(int line)
     return GetText(2610, "HLV:BUS-Strang ") + QString::number(line);
 }
 
-Message portFailureMessage(int line, int port, PortFailure failure, const QString& device)
+Message portFailureMessage(int line, int port, PortFailure failure, const QString& device, const QString& group)
 {
     QStringList lines;
     if (line == kDeskReaderLine)
         lines << comName(port) + GetText(2604, " belegt!");
     else
         lines << comName(port) + GetText(2601, " belegt oder kein Interface angeschlossen!");
-    const QString reason = failureReason(failure, device);
+    const QString reason = failureReason(failure, device, group);
     if (!reason.isEmpty())
         lines << reason;
     if (line != kDeskReaderLine)
@@ -55,6 +59,23 @@ Message portFailureMessage(int line, int port, PortFailure failure, const QStrin
     m.title = GetText(2603, "Schnittstellenfehler");
     m.icon = MessageIcon::Critical;
     return m;
+}
+
+QString portFailedProtocolText(int line, int port, PortFailure failure, const QString& device)
+{
+    QString reason;
+    switch (failure) {
+    case PortFailure::None:
+        if (line != kDeskReaderLine)  // the desk reader is never asked for an answer
+            reason = GetText(3478, "das Interface antwortet nicht");
+        break;
+    case PortFailure::NotFound: reason = GetText(3479, "Gerät nicht vorhanden"); break;
+    case PortFailure::PermissionDenied: reason = GetText(3480, "keine Zugriffsberechtigung"); break;
+    case PortFailure::Busy: reason = GetText(3481, "von einem anderen Programm belegt"); break;
+    case PortFailure::Other: break;
+    }
+    const QString text = portWithDevice(line, port, device) + GetText(3477, " nach 5 Versuchen nicht geöffnet");
+    return reason.isEmpty() ? text : text + QStringLiteral(": ") + reason;
 }
 
 QString portLostProtocolText(int line, int port, const QString& device)

@@ -170,7 +170,7 @@ std::optional<int> PortOpener::openAndQuery()
     if (desk)
         m_wait.WaitForDeskReader(ms, now());
     else  // armed before the query goes out, so that no answer can slip past
-        m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), ms, now());
+        m_wait.WaitForAnswer(m_reception.commandAnswer(m_line), ms, now(), &p);
     p.write(interfacePresenceQuery());
     m_state = desk ? State::DeskAwaiting : State::AwaitingPresence;
     return ms;
@@ -238,8 +238,12 @@ void PortOpener::lineFailed(int line, PortFailure failure)
     m_portOk[size_t(line)] = false;
     m_allPortsOk = false;
     const bool quiet = m_run == RunKind::Recovery || m_lost.contains(line);
-    if (!quiet && m_retriesLeft < 2)
-        emit m_events.messageRaised(portFailureMessage(line, m_com, failure, port(line).deviceName()));
+    if (quiet || m_retriesLeft >= 2)
+        return;
+    // The protocol first: the message may wait for an operator who is not there.
+    const SerialPort& p = port(line);
+    m_protocol.write(portFailedProtocolText(line, m_com, failure, p.deviceName()));
+    emit m_events.messageRaised(portFailureMessage(line, m_com, failure, p.deviceName(), p.lastFailureGroup()));
 }
 
 void PortOpener::onPortLost(int line)

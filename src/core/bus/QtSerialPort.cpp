@@ -1,25 +1,23 @@
 #include "core/bus/QtSerialPort.h"
 
+#include "core/bus/DeviceAccess.h"
 #include "core/bus/PortMap.h"
 #include "core/shell/ConfigFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <unistd.h>
 
 namespace varnox {
 namespace {
 
-// QSerialPort reports a port locked by another program as a permission
-// error too; only a device we may not open is the operator's rights.
-PortFailure failureOf(QSerialPort::SerialPortError error, const QString& device)
+// QSerialPort reports a port that another program holds (its lock file, an
+// exclusive open) as a permission error too: only a device we may not open
+// is a question of the operator's rights.
+PortFailure failureOf(QSerialPort::SerialPortError error, const DeviceAccess& access)
 {
+    if (error == QSerialPort::DeviceNotFoundError || !access.exists())
+        return PortFailure::NotFound;
     switch (error) {
-    case QSerialPort::DeviceNotFoundError: return PortFailure::NotFound;
-    case QSerialPort::PermissionError:
-        return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0 ? PortFailure::Busy
-                                                                                 : PortFailure::PermissionDenied;
+    case QSerialPort::PermissionError: return access.readWrite ? PortFailure::Busy : PortFailure::PermissionDenied;
     case QSerialPort::OpenError: return PortFailure::Busy;
     default: return PortFailure::Other;
     }
@@ -45,14 +43,18 @@ bool QtSerialPort::open()
     if (m_port.isOpen())
         return true;
     const QString device = deviceName();
-    m_port.setPortName(QFileInfo(device).isAbsolute() ? device : QStringLiteral("/dev/") + device);
+    const QString path = QFileInfo(device).isAbsolute() ? device : QStringLiteral("/dev/") + device;
+    m_port.setPortName(path);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        setFailure(failureOf(m_port.error(), m_port.portName()));
+        // QSerialPort keeps the name without its /dev/ folder: look at the
+        // device we asked for, links followed.
+        const DeviceAccess access = inspectDevice(path);
+        setFailure(failureOf(m_port.error(), access), access.groupToJoin);
         m_port.clearError();
         return false;
     }
@@ -87,8 +89,24 @@ void QtSerialPort::setRts(bool on)
 
 void QtSerialPort::write(const QByteArray& bytes)
 {
-    if (m_port.isOpen())
-        m_port.write(bytes);
+    if (!m_port.isOpen())
+        return;
+    // QSerialPort would write at the next turn of the event loop, which may
+    // come late when other lines keep it busy.
+    m_port.write(bytes);
+    m_port.flush();
+}
+
+void QtSerialPort::readPending()
+{
+    if (!m_port.isOpen() || delivering())
+        return;
+    // Reads what the device holds and announces it (onReadyRead); when
+    // nothing is there it says so with a time-out error.
+    m_port.waitForReadyRead(0);
+    m_port.clearError();
+    if (m_port.isOpen() && m_port.bytesAvailable() > 0)
+        deliver(m_port.readAll());
 }
 
 void QtSerialPort::onReadyRead()

@@ -21,6 +21,7 @@ public:
     void setDtr(bool on) override;
     void setRts(bool on) override;
     void write(const QByteArray& bytes) override;
+    void readPending() override;
     QString deviceName() const override;
 
 private:

@@ -29,11 +29,20 @@ public:
     virtual bool isOpen() const = 0;
     virtual void setDtr(bool on) = 0;
     virtual void setRts(bool on) = 0;
-    // Writes nothing when the port is closed.
+    // Writes nothing when the port is closed. The bytes leave at once, so
+    // that the wait for an answer starts when the command is on its way.
     virtual void write(const QByteArray& bytes) = 0;
+    // Hands the receiver the bytes the device holds already but has not
+    // announced yet (the program was busy elsewhere). A wait that runs out
+    // calls it first, so that an answer waiting in the port is never taken
+    // for silence. A port that hands over every byte at once needs nothing.
+    virtual void readPending() {}
 
     // After a failed open(): why, and the device the COM number stood for.
     PortFailure lastFailure() const { return m_failure; }
+    // With PermissionDenied: the group whose membership would give access,
+    // when that is what is missing.
+    const QString& lastFailureGroup() const { return m_failureGroup; }
     virtual QString deviceName() const = 0;
 
     void setReceiver(std::function<void(char)> receiver) { m_receiver = std::move(receiver); }
@@ -43,12 +52,21 @@ signals:
 
 protected:
     void deliver(const QByteArray& bytes);
-    void setFailure(PortFailure failure) { m_failure = failure; }
+    // True while deliver() hands bytes over: bytes read now would overtake
+    // the rest of them.
+    bool delivering() const { return m_delivering; }
+    void setFailure(PortFailure failure, const QString& group = {})
+    {
+        m_failure = failure;
+        m_failureGroup = group;
+    }
 
 private:
     int m_com = 0;
     PortFailure m_failure = PortFailure::None;
+    QString m_failureGroup;
     std::function<void(char)> m_receiver;
+    bool m_delivering = false;
 };
 
 // Makes the port object of a line (MSComm1(n), MSComm2 for line 8).

@@ -181,9 +181,11 @@ std::optional<int> KeyRequestEvaluation::sendGrantReply()
 }
 
 // Only a function that went out waits for the confirmation: a result
-// already known stays.
+// already known stays. A confirmation still waiting in the port counts.
 std::optional<int> KeyRequestEvaluation::checkConfirmation()
 {
+    if (isBusLine(m_request.busLine))
+        m_bus.ports().port(m_request.busLine).readPending();
     if (m_functionResult == FunctionResult::Pending)
         m_functionResult = m_bus.reception().keyRequest(m_request.busLine).ready ? FunctionResult::Confirmed
                                                                                  : FunctionResult::Unconfirmed;

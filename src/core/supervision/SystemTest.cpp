@@ -2,6 +2,7 @@
 
 #include "core/bus/BusPorts.h"
 #include "core/bus/Reception.h"
+#include "core/bus/SerialPort.h"
 #include "core/bus/Telegram.h"
 #include "core/lang/Texts.h"
 #include "core/model/ProjectWork.h"
@@ -81,10 +82,12 @@ std::optional<int> SystemTest::tick()
         }
         break;
     case State::Search:
+        readWaitingBytes();
         m_reception.keyRequest(m_line).clear();
         m_ports.SendTelegram(telegram::search(), m_line);
         return after(kSearchAnswerMs, State::Query);
     case State::Query:
+        readWaitingBytes();  // the answers to the search must not pass for the query's
         m_reception.keyRequest(m_line).ready = false;
         m_ports.SendTelegram(telegram::systemTest(m_serial), m_line);
         return after(kQueryAnswerMs, State::Check);
@@ -131,8 +134,17 @@ SystemTest::Row SystemTest::readReader()
     return read ? row : Row::Unreadable; // tried again after the pause
 }
 
+// What the line's port holds already and the program, busy elsewhere, has not
+// read yet: read before an answer is judged or a slot cleared.
+void SystemTest::readWaitingBytes()
+{
+    if (isBusLine(m_line))
+        m_ports.port(m_line).readPending();
+}
+
 std::optional<int> SystemTest::check()
 {
+    readWaitingBytes();
     if (m_reception.keyRequest(m_line).ready) {
         m_failures = 0;
         ++m_index;

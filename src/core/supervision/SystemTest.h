@@ -47,6 +47,7 @@ private:
     std::optional<int> after(int ms, State next);
     std::optional<int> pause(State next);
     std::optional<int> check();
+    void readWaitingBytes();
     void reportSilentReader();
 
     const SupervisionSettings& m_settings;

@@ -126,6 +126,19 @@ private slots:
         QVERIFY(rig.idle());
     }
 
+    // The program was busy with other lines: every answer still waits in
+    // the port when the phase judges it, and counts.
+    void answersNotReadYetCount()
+    {
+        Rig rig;
+        rig.port().holdReplies = true;
+        rig.port().responder = [&rig](const QByteArray& bytes) { return rig.reader.respond(bytes); };
+        QVERIFY(rig.startTor());
+        rig.run();
+        QCOMPARE(rig.reader.received.count("5100"), 1);
+        QCOMPARE(rig.modify(), 0);
+    }
+
     void fourthRetrySucceeds()
     {
         Rig rig;

@@ -44,15 +44,20 @@ struct Rig {
     QString workCopy = project.path();
     PortOpener opener{ports, reception, clock, config, protocol, events, [this] { return workCopy; }};
     QList<QPair<qint64, Message>> messages;  // with the ms since the start
+    QList<QStringList> protocolAtMessage;     // the daily protocol when each message came
     QDateTime start = clock.now();
 
     explicit Rig(int timeBusOk = 1)
     {
         protocol.setSwitches({255, false});
         config.writeValue("Config", "TimeBusOk", QString::number(timeBusOk));
-        QObject::connect(&events, &EventSink::messageRaised,
-                         [this](const Message& m) { messages.append({elapsed(), m}); });
+        QObject::connect(&events, &EventSink::messageRaised, [this](const Message& m) {
+            messages.append({elapsed(), m});
+            protocolAtMessage.append(protocolLines());
+        });
     }
+
+    QStringList protocolLines() const { return test::protocolTexts(clock.now().date()); }
 
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
 
@@ -117,6 +122,11 @@ private slots:
         QCOMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages[0].first, 7250);
         QCOMPARE(rig.messages[0].second, test::message(kSilentText, "Schnittstellenfehler", MessageIcon::Critical));
+        // Written before the message, which may wait for an operator who is not there.
+        const QStringList failed{
+            "HLV:BUS-Strang 2: COM-4 (/dev/fake4) nach 5 Versuchen nicht geöffnet: das Interface antwortet nicht"};
+        QCOMPARE(rig.protocolAtMessage, QList<QStringList>{failed});
+        QCOMPARE(rig.protocolLines(), failed);
         QCOMPARE(rig.port(2).written.count(interfaceSetupCommand()), 0);
         QVERIFY(!rig.port(2).isOpen());
         QVERIFY(!rig.opener.portOk(2));
@@ -161,6 +171,8 @@ private slots:
         QCOMPARE(rig.port(9).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
         QVERIFY(rig.messages[0].second.text.startsWith("COM-11 belegt oder kein Interface"));
+        QCOMPARE(rig.protocolLines().size(), 1);
+        QVERIFY(rig.protocolLines()[0].startsWith("HLV:BUS-Strang 9: COM-11 "));
         for (const int n : {2, 7, 10, 16}) {
             QVERIFY(rig.opener.portOk(n));
             QCOMPARE(rig.port(n).openAttempts, 0);
@@ -169,39 +181,68 @@ private slots:
         QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
     }
 
+    // The answer came in time but the program was busy elsewhere and has not
+    // read it yet: it is read before the time-out is declared.
+    void answerWaitingInThePortIsNotTakenForSilence()
+    {
+        Rig rig;
+        rig.interfaceOn(1, 3, 1);
+        rig.port(1).holdReplies = true;
+        rig.initAndRun();
+        QVERIFY(rig.opener.portOk(1));
+        QCOMPARE(rig.port(1).written, interfacePresenceQuery() + interfaceSetupCommand());
+        QVERIFY(rig.messages.isEmpty());
+    }
+
     void messageSaysWhyThePortWouldNotOpen_data()
     {
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("logged");  // the reason in the daily protocol
+        const QString busy = "COM-12 belegt oder kein Interface angeschlossen!\r\n";
         const QString check = "\r\n\r\nÜberprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!";
-        QTest::newRow("no permission") << 3 << int(PortFailure::PermissionDenied)
-                                       << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
-                                          "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss "
-                                          "Mitglied der Gruppe dialout sein."
-                + check;
-        QTest::newRow("no such device") << 3 << int(PortFailure::NotFound)
-                                        << "COM-12 belegt oder kein Interface angeschlossen!\r\n"
-                                           "Das Gerät /dev/fake12 ist nicht vorhanden."
-                + check;
+        QTest::newRow("no permission, a group would help")
+            << 3 << int(PortFailure::PermissionDenied) << "uucp"
+            << busy + "Keine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der Gruppe "
+                   "uucp sein." + check
+            << "keine Zugriffsberechtigung";
+        QTest::newRow("no permission, no group would help")
+            << 3 << int(PortFailure::PermissionDenied) << ""
+            << busy + "Keine Zugriffsberechtigung für /dev/fake12." + check << "keine Zugriffsberechtigung";
+        QTest::newRow("no such device") << 3 << int(PortFailure::NotFound) << ""
+                                        << busy + "Das Gerät /dev/fake12 ist nicht vorhanden." + check
+                                        << "Gerät nicht vorhanden";
+        QTest::newRow("held by another program")
+            << 3 << int(PortFailure::Busy) << ""
+            << busy + "Das Gerät /dev/fake12 wird bereits von einem anderen Programm verwendet." + check
+            << "von einem anderen Programm belegt";
         QTest::newRow("desk reader, no permission")
-            << 8 << int(PortFailure::PermissionDenied)
+            << 8 << int(PortFailure::PermissionDenied) << "dialout"
             << "COM-12 belegt!\r\nKeine Zugriffsberechtigung für /dev/fake12 - das Benutzerkonto muss Mitglied der "
-               "Gruppe dialout sein.";
+               "Gruppe dialout sein."
+            << "keine Zugriffsberechtigung";
     }
 
     void messageSaysWhyThePortWouldNotOpen()
     {
         QFETCH(int, line);
         QFETCH(int, failure);
+        QFETCH(QString, group);
         QFETCH(QString, text);
+        QFETCH(QString, logged);
         Rig rig;
         rig.assign(line, 12);
         rig.port(line).refuseWith = PortFailure(failure);
+        rig.port(line).refuseGroup = group;
         rig.initAndRun();
         QCOMPARE(rig.port(line).openAttempts, 5);
         QCOMPARE(rig.messages.size(), 1);
         QCOMPARE(rig.messages[0].second.text, text);
+        QCOMPARE(rig.protocolLines().size(), 1);
+        const QString entry = rig.protocolLines()[0];
+        QVERIFY2(entry.endsWith("12) nach 5 Versuchen nicht geöffnet: " + logged), qPrintable(entry));
     }
 
     void timeBusOkIsRepaired_data()

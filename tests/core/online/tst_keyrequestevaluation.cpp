@@ -106,6 +106,7 @@ private slots:
         QTest::addColumn<QByteArray>("function"); // on line 2
         QTest::addColumn<QString>("ending");
         QTest::newRow("0") << "" << QByteArray("\x01 110A\x04") << " ausgeführt";
+        QTest::newRow("0, not read yet") << "held" << QByteArray("\x01 110A\x04") << " ausgeführt";
         QTest::newRow("1") << "line 0" << QByteArray() << " nicht ausgeführt (*1)";
         QTest::newRow("2") << "gone" << QByteArray() << " nicht ausgeführt (*2)";
         QTest::newRow("3") << "silent" << QByteArray("\x01 110A\x04") << " ausgeführt (*3)";
@@ -126,6 +127,7 @@ private slots:
         r.acknowledge = setup != "silent" && setup != "lost";
         if (setup == "closed")
             r.factory.port(2).close();
+        r.factory.port(1).holdReplies = setup == "held";  // the program was busy elsewhere
         if (setup == "lost")
             r.factory.port(1).responder = [&r](const QByteArray&) { return r.factory.port(1).pullOut(), QByteArray(); };
         r.present(kAnna);

@@ -92,12 +92,14 @@ private slots:
         QTest::addColumn<bool>("functionExists");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("alarms");
+        QTest::addColumn<bool>("held"); // the answers wait in the port until it is read
         const QString silent = "*** Anlagentest: Keine Antwort vom Leser HAUPTEINGANG.";
-        QTest::newRow("answers the first") << 1 << true << QStringList() << 0;
-        QTest::newRow("answers only the third") << 3 << true << QStringList() << 0;
-        QTest::newRow("silent, function sent") << 0 << true << QStringList { silent } << 1;
+        QTest::newRow("answers the first") << 1 << true << QStringList() << 0 << false;
+        QTest::newRow("answers the first, not read yet") << 1 << true << QStringList() << 0 << true;
+        QTest::newRow("answers only the third") << 3 << true << QStringList() << 0 << false;
+        QTest::newRow("silent, function sent") << 0 << true << QStringList { silent } << 1 << false;
         QTest::newRow("silent, function gone")
-            << 0 << false << QStringList { silent + " Funktion nicht gesendet." } << 0;
+            << 0 << false << QStringList { silent + " Funktion nicht gesendet." } << 0 << false;
     }
 
     void readerIsReportedAfterItsThirdSilentQuery()
@@ -106,7 +108,9 @@ private slots:
         QFETCH(bool, functionExists);
         QFETCH(QStringList, lines);
         QFETCH(int, alarms);
+        QFETCH(bool, held);
         Rig rig;
+        rig.factory.port(1).holdReplies = held;
         rig.project.addReader("Haupteingang", "1234", 1);
         if (functionExists)
             rig.project.addFunction("Alarm", 2, "4711ABCD", 2);

@@ -69,13 +69,19 @@ void DataTransfer::send(const QString& payload)
     m_ports.SendTelegram(payload, m_job.line);
 }
 
+// A phase looks at a slot to judge an answer, or to clear it before the next
+// command: either way after the bytes waiting in the line's port were read,
+// so that an answer the program, busy with other lines, has not read yet is
+// neither missed nor taken for the next one.
 TelegramSlot& DataTransfer::keyRequest()
 {
+    m_ports.port(m_job.line).readPending();
     return m_reception.keyRequest(m_job.line);
 }
 
 const TelegramSlot& DataTransfer::busEvent()
 {
+    m_ports.port(m_job.line).readPending();
     return m_reception.busEvent(m_job.line);
 }
 
