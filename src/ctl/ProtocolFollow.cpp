@@ -128,8 +128,11 @@ ExitStatus followProtocol()
     day->look();
     while (!stopRequested) {
         ::poll(nullptr, 0, 250); // a signal cuts the wait short
+        // The date is taken before the last look at the old day, so that
+        // its lines written up to midnight are all shown before the switch.
+        const QDate today = QDate::currentDate();
         day->look();
-        if (const QDate today = QDate::currentDate(); today != day->day()) {
+        if (today != day->day()) {
             day = std::make_unique<GrowingDay>(cipher, today, true);
             day->look();
         }
