@@ -14,7 +14,6 @@ class DataTransfer;
 class EepromAccessPhase final : public TimerProcedure {
 public:
     enum class State { Idle, Search, SearchAnswer, Select, SelectAnswer, RequestAccess, PollAccess, AwaitWriting };
-    static const char* stateName(State state);
     static constexpr int kMaxPolls = 200;
 
     explicit EepromAccessPhase(DataTransfer& transfer)
@@ -55,7 +54,6 @@ public:
         ReadBack,
         Verify
     };
-    static const char* stateName(State state);
     static constexpr int kMaxRetries = 4;
 
     explicit WriteVerifyPhase(DataTransfer& transfer)
