@@ -49,8 +49,9 @@ struct Run {
         run = std::make_unique<ProgramRun>(SystemClock::instance(), &factory);
         run->endProcess = [] {};
         factory.port(1).responder = [this](const QByteArray& bytes) {
-            return later(bytes == interfacePresenceQuery() ? QByteArray("\x01#\x04") : reader.respond(bytes));
+            return bytes == interfacePresenceQuery() ? QByteArray("\x01#\x04") : reader.respond(bytes);
         };
+        factory.port(1).replyLater = true;
         run->start();
         whenModal<QDialog>([](QDialog* d) {
             clickItem(d, "FileOpen", "Anlage.mdb");
@@ -60,13 +61,6 @@ struct Run {
     }
     ~Run() { run->finish(); }
 
-    // The answer comes over the wire a moment after the request.
-    QByteArray later(const QByteArray& answer)
-    {
-        if (!answer.isEmpty())
-            QTimer::singleShot(2, &factory.port(1), [this, answer] { factory.port(1).inject(answer); });
-        return {};
-    }
     bool portsOpen() const
     {
         PortOpener& o = run->mainWindow().bus().opener();
