@@ -1,6 +1,7 @@
 #include "core/project/FileCopy.h"
 
 #include "core/project/FileTimes.h"
+#include "core/shell/ReplaceFile.h"
 
 #include <QFile>
 
@@ -14,20 +15,6 @@ namespace varnox {
 namespace {
 
 const char* const kSideFiles[] = {"-journal", "-wal", "-shm"};
-
-bool writeAll(int fd, const char* data, ssize_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
 
 }  // namespace
 
