@@ -53,13 +53,6 @@ QString groupDigits(const MemoryImage& image, int address)
 
 } // namespace
 
-void EepromAccessPhase::start()
-{
-    m_state = State::Search;
-    if (const std::optional<int> next = tick())
-        requestWake(*next);
-}
-
 std::optional<int> EepromAccessPhase::tick()
 {
     const std::optional<int> next = step();
@@ -124,13 +117,6 @@ std::optional<int> EepromAccessPhase::step()
         return std::nullopt;
     }
     return std::nullopt;
-}
-
-void WriteVerifyPhase::start()
-{
-    m_state = State::Begin;
-    if (const std::optional<int> next = tick())
-        requestWake(*next);
 }
 
 std::optional<int> WriteVerifyPhase::tick()
