@@ -173,8 +173,8 @@ private slots:
         const QString noPort = "Die Schnittstelle des HLV:BUS-Strangs ist nicht verfügbar, Übertragung abgebrochen!";
         QTest::newRow("port lost") << "unplug" << qint64(2100) << noPort
                                    << "Datenübertragung abgebrochen - Schnittstelle nicht verfügbar!";
-        QTest::newRow("port closed, not started") << "closed" << qint64(-1) << noPort
-                                     << "Datenübertragung abgebrochen - Schnittstelle nicht verfügbar!";
+        QTest::newRow("port closed, not started")
+            << "closed" << qint64(-1) << noPort << "Datenübertragung abgebrochen - Schnittstelle nicht verfügbar!";
         QTest::newRow("no COM port, not prepared")
             << "no COM" << qint64(-1) << TransferTexts::noComPort().text
             << "Datenübertragung für Tor abgebrochen - Dem HLV:BUS-Strang des Lesers ist keine COM-Schnittstelle "
