@@ -164,10 +164,7 @@ private slots:
         ProgramRun run(SystemClock::instance());
         run.endProcess = [] {};
         run.start();
-        test::whenModal<QDialog>([](QDialog* d) {
-            test::clickItem(d, "FileOpen", "Anlage.mdb");
-            test::click(d, "CmdFileOpenO");
-        });
+        test::chooseProject("Anlage.mdb");
         test::logIn(&run.loginDialog(), Mode::Konfiguration, {});
         PortOpener& opener = run.mainWindow().bus().opener();
         QTRY_VERIFY_WITH_TIMEOUT(opener.portOk(1) && opener.portOk(8), kLong);

@@ -3,6 +3,7 @@
 #include "core/bus/SerialPort.h"
 
 #include <QList>
+#include <QTimer>
 #include <functional>
 #include <utility>
 
@@ -13,7 +14,8 @@ namespace varnox::test {
 // write and returns the bytes the other end answers with; they are handed
 // over at once, one at a time, unless the port holds them back as a port
 // does whose program is busy elsewhere: then only readPending() (or the
-// test, with announcePending()) hands them over.
+// test, with announcePending()) hands them over, or it sends them a moment
+// later, as over a wire, from the event loop.
 class FakeSerialPort final : public SerialPort {
     Q_OBJECT
 public:
@@ -40,10 +42,13 @@ public:
         written += bytes;
         if (!responder)
             return;
+        const QByteArray reply = responder(bytes);
         if (holdReplies)
-            m_pending += responder(bytes);
+            m_pending += reply;
+        else if (replyLater && !reply.isEmpty())
+            QTimer::singleShot(2, this, [this, reply] { deliver(reply); });
         else
-            deliver(responder(bytes));
+            deliver(reply);
     }
     void readPending() override { announcePending(); }
     void announcePending() { deliver(std::exchange(m_pending, {})); }
@@ -64,6 +69,7 @@ public:
     QString refuseGroup;                         // with PermissionDenied: the group to join
     std::function<QByteArray(const QByteArray&)> responder;
     bool holdReplies = false;
+    bool replyLater = false;
     QByteArray written;
     QList<int> openedOn;  // the COM number of every successful open
     int openAttempts = 0;

@@ -22,9 +22,20 @@ inline void logIn(QWidget* dialog, Mode mode, const QString& password)
     click(dialog, "CmdLogOK");
 }
 
+// Chooses `file` in the project dialog as soon as it is open.
+inline void chooseProject(const QString& file)
+{
+    whenModal<QDialog>([file](QDialog* d) {
+        clickItem(d, "FileOpen", file);
+        click(d, "CmdFileOpenO");
+    });
+}
+
 struct ProgramRunRig {
     TempHome home;
     FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(6, 0, 0))};
+    const Clock* runClock = &clock; // another for a run that waits on real ports
+    SerialPortFactory* ports = nullptr; // the program's own unless set
     std::unique_ptr<ProgramRun> run;
     int ends = 0;
 
@@ -48,7 +59,7 @@ struct ProgramRunRig {
 
     void start(const QString& projectArgument = {})
     {
-        run = std::make_unique<ProgramRun>(clock);
+        run = std::make_unique<ProgramRun>(*runClock, ports);
         run->endProcess = [this] { ++ends; };
         run->projectArgument = projectArgument;
         run->start();
@@ -57,10 +68,7 @@ struct ProgramRunRig {
     // The first login, choosing `file` in the project dialog that follows.
     void logInAndOpen(Mode mode, const QString& password = {}, const QString& file = QStringLiteral("Anlage.mdb"))
     {
-        whenModal<QDialog>([file](QDialog* d) {
-            clickItem(d, "FileOpen", file);
-            click(d, "CmdFileOpenO");
-        });
+        chooseProject(file);
         logIn(&run->loginDialog(), mode, password);
     }
 

@@ -3,33 +3,19 @@
 // A transfer over a fake port to a fake reader, its two phases ticked as
 // their timers would tick them on a fake clock, for the tests of the
 // transfer and the benchmark's check of the schedule.
+#include "FakeBus.h"
 #include "FakeReader.h"
-#include "FakeSerialPort.h"
-#include "ProjectFixture.h"
-#include "ProtocolHome.h"
 #include "ScriptedOperator.h"
-#include "core/bus/BusPorts.h"
-#include "core/bus/EvaluationControl.h"
-#include "core/bus/ProtocolList.h"
-#include "core/bus/Reception.h"
 #include "core/bus/transfer/DataTransfer.h"
 
 #include <optional>
 
 namespace varnox::test {
 
-struct TransferRig {
+struct TransferRig : FakeBus {
     static constexpr int kLine = 1;
     static constexpr int kCom = 3;
 
-    ProjectFixture project;
-    FakeClock clock;
-    DailyProtocol protocol { clock };
-    FakePortFactory factory;
-    ProtocolList list;
-    EvaluationControl evaluation;
-    Reception reception { clock, list, evaluation };
-    BusPorts ports { factory, reception };
     ScriptedOperator op;
     DataTransfer transfer { ports, reception, protocol, op, [this] { return project.path(); } };
     FakeReader reader;
@@ -40,7 +26,6 @@ struct TransferRig {
 
     TransferRig()
     {
-        protocol.setSwitches({ 255, false });
         project.assignComPort(kLine, kCom);
         port().setPortNumber(kCom);
         port().open();
@@ -105,8 +90,6 @@ struct TransferRig {
                 out << ms;
         return out;
     }
-
-    QStringList protocolLines() const { return protocolTexts(clock.now().date()); }
 };
 
 } // namespace varnox::test

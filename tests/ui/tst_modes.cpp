@@ -61,6 +61,8 @@ class TestModes : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { PasswordStore::setHashCostForTests(PasswordStore::leastCost()); }
+
     void everyMenuItemPageAndButtonFollowsTheMode()
     {
         ProgramRunRig r;

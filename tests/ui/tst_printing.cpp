@@ -6,10 +6,8 @@
 #include "core/online/DayFileReader.h"
 #include "core/reports/KeyListReport.h"
 #include "core/reports/KeyReaders.h"
-#include "core/reports/PageText.h"
 #include "core/reports/TextBlocks.h"
 #include "ui/print/DocumentLayouter.h"
-#include "ui/print/PagePainter.h"
 #include "ui/print/PdfFile.h"
 #include "ui/print/PreviewView.h"
 #include "ui/print/PrintFonts.h"
@@ -236,22 +234,6 @@ private slots:
         press(&preview, "CmdExport");
         QCOMPARE(MessageBox::shown().last().text, QString::fromUtf8("Keine Schlüssel zum Kopieren vorhanden!"));
         QCOMPARE(QApplication::clipboard()->text(), "vorher");
-    }
-
-    void footerBeforeAndAfterTheSecondPass()
-    {
-        Project p;
-        Document doc;
-        doc.footer = firstPassFooter();
-        doc.blocks = { Paragraph { .text = "eins", .style = {}, .align = Align::Left } };
-        DocumentLayouter layouter(PageFrame::a4(), doc);
-        layouter.add(doc.blocks);
-        LaidOutDocument laidOut = layouter.finish();
-        QVERIFY(writePdf(laidOut, p.pdf("first")));
-        numberPages(laidOut);
-        QVERIFY(writePdf(laidOut, p.pdf("second")));
-        QVERIFY(pdfText(p.pdf("first")).endsWith("Seite 1 von ??"));
-        QVERIFY(pdfText(p.pdf("second")).endsWith("Seite 1 von 1"));
     }
 
     void longLinesWrapUnderTheirText()

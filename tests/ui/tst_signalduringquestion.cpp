@@ -30,15 +30,6 @@ void signalAtTheNextQuestion()
     });
 }
 
-// Chooses `file` in the project dialog as soon as it is open.
-void chooseInTheProjectDialog(const QString& file)
-{
-    test::whenModal<QDialog>([file](QDialog* d) {
-        test::clickItem(d, "FileOpen", file);
-        test::click(d, "CmdFileOpenO");
-    });
-}
-
 QString projectFile(const QString& name) { return ProgramFolder::projectsDir() + QLatin1Char('/') + name; }
 
 }  // namespace
@@ -109,10 +100,10 @@ private slots:
 
         if (scenario == "leftBehind") {
             signalAtTheNextQuestion();
-            chooseInTheProjectDialog("Anlage.mdb");
+            test::chooseProject("Anlage.mdb");
             test::logIn(&run.loginDialog(), Mode::Konfiguration, {});
         } else {
-            chooseInTheProjectDialog("Anlage.mdb");
+            test::chooseProject("Anlage.mdb");
             test::logIn(&run.loginDialog(), Mode::Konfiguration, {});
             QVERIFY(run.mainWindow().isVisible());
             test::addProfile(projectFile("~hlvAnlage.tmp"), "Reinigung");
@@ -121,7 +112,7 @@ private slots:
                 MessageBox::queueAnswer(Answer::Yes);  // end the program
                 run.mainWindow().close();
             } else {
-                chooseInTheProjectDialog(scenario == "reopen" ? "Anlage.mdb" : "Zweig.mdb");
+                test::chooseProject(scenario == "reopen" ? "Anlage.mdb" : "Zweig.mdb");
                 run.mainWindow().menuItem("Projekt_oeffnen")->trigger();
             }
         }

@@ -23,19 +23,14 @@ constexpr int kLong = 60'000;
 // The program on a fresh folder with the project "Anlage": the reader "Tor"
 // on line 1 (COM 3) waiting for its data, the key "Testkey" 00000000ABCD,
 // the desk reader on COM 8. The clock is the machine's, for the port waits.
-struct Run {
-    TempHome home;
+struct Run : ProgramRunRig {
     FakePortFactory factory;
     FakeReader reader { 4711, 5 };
-    std::unique_ptr<ProgramRun> run;
 
     Run()
+        : ProgramRunRig("[Config]\nRecording=255\nEncrypt=0\nTimeBusOk=1\n")
     {
-        home.writeFile("VARNOXCF.INI", "[Config]\nRecording=255\nEncrypt=0\nTimeBusOk=1\n");
-        const QString project = home.file("projekte/Anlage.mdb");
-        QDir().mkpath(home.file("projekte"));
-        if (!writeProjectTemplate(project))
-            qFatal("no project");
+        const QString project = addProject();
         execSql(project, "UPDATE HLV_BUS SET ComPort = 3 WHERE BusID = 1");
         execSql(project, "UPDATE HLV_BUS SET ComPort = 8 WHERE BusID = 8");
         execSql(project,
@@ -44,36 +39,27 @@ struct Run {
         execSql(project,
             "INSERT INTO Schluessel (Schluesselnr, Sname, HilfsID, AbsoluteZeit) "
             "VALUES ('00000000ABCD', 'Testkey', 'TK', 0)");
-        MessageBox::setUnattended(true);
-        MessageBox::clearQueue();
-        run = std::make_unique<ProgramRun>(SystemClock::instance(), &factory);
-        run->endProcess = [] {};
+        runClock = &SystemClock::instance();
+        ports = &factory;
+        start();
         factory.port(1).responder = [this](const QByteArray& bytes) {
-            return later(bytes == interfacePresenceQuery() ? QByteArray("\x01#\x04") : reader.respond(bytes));
+            return bytes == interfacePresenceQuery() ? QByteArray("\x01#\x04") : reader.respond(bytes);
         };
-        run->start();
-        whenModal<QDialog>([](QDialog* d) {
-            clickItem(d, "FileOpen", "Anlage.mdb");
-            click(d, "CmdFileOpenO");
-        });
-        logIn(&run->loginDialog(), Mode::Konfiguration, {});
+        factory.port(1).replyLater = true;
+        logInAndOpen(Mode::Konfiguration);
     }
-    ~Run() { run->finish(); }
-
-    // The answer comes over the wire a moment after the request.
-    QByteArray later(const QByteArray& answer)
+    ~Run()
     {
-        if (!answer.isEmpty())
-            QTimer::singleShot(2, &factory.port(1), [this, answer] { factory.port(1).inject(answer); });
-        return {};
+        run->finish();
+        run.reset(); // before the reader its fake port answers for
     }
+
     bool portsOpen() const
     {
         PortOpener& o = run->mainWindow().bus().opener();
         return o.portOk(1) && o.portOk(8) && o.state() == PortOpener::State::Idle;
     }
     void desk(const QByteArray& number) { factory.port(8).inject('\x01' + number + '\x04'); }
-    FrmMain& window() { return run->mainWindow(); }
     QString field(const char* name) { return control<QLineEdit>(&window(), name)->text(); }
     QStringList protocol() const { return protocolTexts(QDate::currentDate()); }
     int modify()

@@ -13,20 +13,6 @@
 
 namespace varnox {
 
-const char* PortOpener::stateName(State state)
-{
-    switch (state) {
-    case State::Idle: return "Idle";
-    case State::NextLine: return "NextLine";
-    case State::Settling: return "Settling";
-    case State::AwaitingPresence: return "AwaitingPresence";
-    case State::DeskAwaiting: return "DeskAwaiting";
-    case State::RetryPause: return "RetryPause";
-    case State::RecoveryPause: return "RecoveryPause";
-    }
-    return "?";
-}
-
 PortOpener::PortOpener(BusPorts& ports, Reception& reception, const Clock& clock, ConfigFile& config,
                        DailyProtocol& protocol, EventSink& events, std::function<QString()> workCopyPath,
                        PortTimings timings, QObject* parent)

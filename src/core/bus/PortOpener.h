@@ -49,7 +49,6 @@ class PortOpener : public QObject, public TimerProcedure {
     Q_OBJECT
 public:
     enum class State { Idle, NextLine, Settling, AwaitingPresence, DeskAwaiting, RetryPause, RecoveryPause };
-    static const char* stateName(State state);
 
     PortOpener(BusPorts& ports, Reception& reception, const Clock& clock, ConfigFile& config,
                DailyProtocol& protocol, EventSink& events, std::function<QString()> workCopyPath,

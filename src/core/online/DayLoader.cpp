@@ -17,17 +17,6 @@ bool ProtocolFilter::passes(const QString& line) const
     return without.isEmpty() || !line.contains(without, Qt::CaseInsensitive);
 }
 
-const char* DayLoader::stateName(State state)
-{
-    switch (state) {
-    case State::Idle: return "Idle";
-    case State::Loading: return "Loading";
-    case State::Finished: return "Finished";
-    case State::Stopped: return "Stopped";
-    }
-    return "?";
-}
-
 DayLoader::DayLoader(const LineCipher& cipher) : m_cipher(cipher) {}
 
 DayLoader::~DayLoader()

@@ -34,7 +34,6 @@ struct ListedEntry {
 class DayLoader {
 public:
     enum class State { Idle, Loading, Finished, Stopped };
-    static const char* stateName(State state);
     static constexpr int kBatch = 99;
 
     explicit DayLoader(const LineCipher& cipher);

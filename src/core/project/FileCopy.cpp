@@ -1,6 +1,7 @@
 #include "core/project/FileCopy.h"
 
 #include "core/project/FileTimes.h"
+#include "core/shell/ReplaceFile.h"
 
 #include <QFile>
 
@@ -15,22 +16,9 @@ namespace {
 
 const char* const kSideFiles[] = {"-journal", "-wal", "-shm"};
 
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
+}  // namespace
 
-bool writeAll(int fd, const char* data, ssize_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
-}
+QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
 
 bool copyBytes(int in, int out)
 {
@@ -45,8 +33,6 @@ bool copyBytes(int in, int out)
             return false;
     }
 }
-
-}  // namespace
 
 FileDescriptor::~FileDescriptor() { close(); }
 
@@ -64,7 +50,7 @@ QString systemError() { return qt_error_string(errno); }
 bool isRegularFile(const QString& path)
 {
     struct stat info { };
-    return ::stat(native(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::stat(nativePath(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool copyFileKeepingTime(const QString& from, const QString& to, QString* error, int* errnum)
@@ -72,12 +58,12 @@ bool copyFileKeepingTime(const QString& from, const QString& to, QString* error,
     removeDatabaseFiles(to);
     bool ok = false;
     {
-        FileDescriptor in(::open(native(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+        FileDescriptor in(::open(nativePath(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
         struct stat info { };
         if (in.valid() && ::fstat(in.get(), &info) == 0 && !S_ISREG(info.st_mode))
             errno = EISDIR;  // a folder, a pipe or a device is no project file
         else if (in.valid()) {
-            FileDescriptor out(::open(native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            FileDescriptor out(::open(nativePath(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             ok = out.valid() && copyBytes(in.get(), out.get()) && takeLastWrite(out.get(), from) && out.close();
         }
     }

@@ -13,6 +13,13 @@ bool isRegularFile(const QString& path);
 // number.
 bool copyFileKeepingTime(const QString& from, const QString& to, QString* error = nullptr, int* errnum = nullptr);
 
+// Copies what is left to read of `in` to `out`; false, with errno set, when a
+// read or a write fails.
+bool copyBytes(int in, int out);
+
+// A path as the system calls take it.
+QByteArray nativePath(const QString& path);
+
 // Whether the two files hold the same bytes.
 bool sameContent(const QString& a, const QString& b);
 

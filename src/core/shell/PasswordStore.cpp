@@ -11,6 +11,8 @@ namespace {
 const QString kSection = QStringLiteral("Berechtigungen");
 const QLatin1String kHashPrefix("$argon2id$");
 
+PasswordStore::HashCost g_cost = PasswordStore::interactiveCost();
+
 bool sodiumReady() { return sodium_init() >= 0; }
 
 bool verifyHash(const QString& stored, const QString& typed)
@@ -25,6 +27,15 @@ bool verifyHash(const QString& stored, const QString& typed)
 
 QString PasswordStore::key(Mode mode) { return QString::number(int(mode)) + QStringLiteral("LEVEL"); }
 
+PasswordStore::HashCost PasswordStore::interactiveCost()
+{
+    return {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE};
+}
+
+PasswordStore::HashCost PasswordStore::leastCost() { return {crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN}; }
+
+void PasswordStore::setHashCostForTests(HashCost cost) { g_cost = cost; }
+
 bool PasswordStore::isHash(const QString& stored) { return stored.startsWith(kHashPrefix); }
 
 QString PasswordStore::hash(const QString& password)
@@ -33,9 +44,7 @@ QString PasswordStore::hash(const QString& password)
         return {};
     const QByteArray bytes = password.toUtf8();
     char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(out, bytes.constData(), size_t(bytes.size()), crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                          crypto_pwhash_MEMLIMIT_INTERACTIVE)
-        != 0)
+    if (crypto_pwhash_str(out, bytes.constData(), size_t(bytes.size()), g_cost.rounds, g_cost.memory) != 0)
         return {};
     return QString::fromLatin1(out);
 }

@@ -32,6 +32,17 @@ public:
     // the hashing failed (it needs memory).
     static QString hash(const QString& password);
 
+    // What a new hash costs in rounds and bytes of memory. The program
+    // always hashes at the interactive cost; tests of the stores and windows
+    // lower it, since the strength of a hash is not what they check.
+    struct HashCost {
+        unsigned long long rounds;
+        size_t memory;
+    };
+    static HashCost interactiveCost();
+    static HashCost leastCost();
+    static void setHashCostForTests(HashCost cost);
+
 private:
     ConfigFile& m_config;
 };

@@ -10,25 +10,20 @@
 #include <unistd.h>
 
 namespace varnox {
-namespace {
 
-bool writeAll(int fd, const QByteArray& bytes)
+bool writeAll(int fd, const char* data, qsizetype size)
 {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
             return false;
         data += written;
-        left -= written;
+        size -= written;
     }
     return true;
 }
-
-}  // namespace
 
 bool replaceFileContents(const QString& path, const QByteArray& bytes, int newFileMode, int* errnum)
 {
@@ -42,7 +37,7 @@ bool replaceFileContents(const QString& path, const QByteArray& bytes, int newFi
 
     ::unlink(temp.constData());  // left by a write that was killed
     const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    bool ok = fd >= 0 && ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = fd >= 0 && ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     int error = errno;
     if (fd >= 0 && ::close(fd) != 0 && ok) {
         ok = false;

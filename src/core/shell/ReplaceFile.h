@@ -14,4 +14,8 @@ namespace varnox {
 // `errnum`.
 bool replaceFileContents(const QString& path, const QByteArray& bytes, int newFileMode, int* errnum = nullptr);
 
+// Writes all `size` bytes to the file descriptor, again after an interrupted
+// call; false, with errno set, when a write fails.
+bool writeAll(int fd, const char* data, qsizetype size);
+
 }  // namespace varnox

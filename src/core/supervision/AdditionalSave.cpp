@@ -18,43 +18,10 @@
 namespace varnox {
 namespace {
 
-QByteArray native(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
 // The error of the call that just failed; never 0, which would read as success.
 int lastError()
 {
     return errno != 0 ? errno : EIO;
-}
-
-bool writeAll(int fd, const char* data, ssize_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
-bool copyContent(int in, int out)
-{
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got == 0)
-            return true;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 || !writeAll(out, buffer, got))
-            return false;
-    }
 }
 
 // Fills `temp` with the bytes of `source` and its last-write time, flushed
@@ -62,14 +29,14 @@ bool copyContent(int in, int out)
 // system's error number of the step that failed.
 int writeTemporary(const QString& source, const QString& temp, const QString& target)
 {
-    FileDescriptor in(::open(native(source).constData(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor in(::open(nativePath(source).constData(), O_RDONLY | O_CLOEXEC));
     if (!in.valid())
         return lastError();
-    FileDescriptor out(::open(native(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!out.valid() || !copyContent(in.get(), out.get()) || !takeLastWrite(out.get(), source))
+    FileDescriptor out(::open(nativePath(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!out.valid() || !copyBytes(in.get(), out.get()) || !takeLastWrite(out.get(), source))
         return lastError();
     struct stat old { };
-    if (::stat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode)
+    if (::stat(nativePath(target).constData(), &old) == 0 && S_ISREG(old.st_mode)
         && ::fchmod(out.get(), old.st_mode & 07777) != 0)
         return lastError();
     if (::fsync(out.get()) != 0 || !out.close())
@@ -82,16 +49,16 @@ int writeTemporary(const QString& source, const QString& temp, const QString& ta
 int copyAtomically(const QString& source, const QString& target)
 {
     const QString temp = snapshotTempPath(target);
-    ::unlink(native(temp).constData()); // left by a save that was killed
+    ::unlink(nativePath(temp).constData()); // left by a save that was killed
     int error = writeTemporary(source, temp, target);
-    if (error == 0 && ::rename(native(temp).constData(), native(target).constData()) != 0)
+    if (error == 0 && ::rename(nativePath(temp).constData(), nativePath(target).constData()) != 0)
         error = lastError();
     if (error != 0) {
-        ::unlink(native(temp).constData());
+        ::unlink(nativePath(temp).constData());
         return error;
     }
     FileDescriptor folder(
-        ::open(native(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ::open(nativePath(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid())
         ::fsync(folder.get());
     return 0;

@@ -26,10 +26,10 @@ Message information(const QString& text)
 
 RemoteMaintenance::RemoteMaintenance(const SupervisionSettings& settings, DailyProtocol& protocol, Operator& op,
     const Clock& clock, std::function<QString()> workCopyPath)
-    : m_settings(settings)
+    : PacedProcedure(settings.remoteMaintenance, clock)
+    , m_settings(settings)
     , m_protocol(protocol)
     , m_op(op)
-    , m_clock(clock)
     , m_workCopyPath(std::move(workCopyPath))
 {
 }
@@ -37,21 +37,12 @@ RemoteMaintenance::RemoteMaintenance(const SupervisionSettings& settings, DailyP
 void RemoteMaintenance::restart()
 {
     ++m_generation;
-    m_running = true;
     m_minutes = 0;
-    m_due = m_clock.now();
-    requestWake(0);
+    PacedProcedure::restart();
 }
 
-std::optional<int> RemoteMaintenance::tick()
+std::optional<int> RemoteMaintenance::due(const QDateTime&)
 {
-    if (!m_settings.remoteMaintenance.on)
-        m_running = false;
-    if (!m_running)
-        return std::nullopt;
-    const QDateTime now = m_clock.now();
-    if (now < m_due)
-        return int(now.msecsTo(m_due));
     if (m_minutes < m_settings.remoteMaintenance.interval) {
         ++m_minutes;
         return nextMinute();
@@ -73,13 +64,13 @@ std::optional<int> RemoteMaintenance::compare()
     const int generation = m_generation;
     m_op.tell(comparisonMessage(referenceTime, workCopyTime));
     if (generation != m_generation)
-        return m_running ? std::optional<int>(0) : std::nullopt;
+        return running() ? std::optional<int>(0) : std::nullopt;
 
     if (workCopyTime.isValid() && referenceTime > workCopyTime) {
         const QString updated = GetText(3777, "Projektdatei wurde über Fernwartung aktualisiert!");
         m_op.tell(information(updated));
         if (generation != m_generation)
-            return m_running ? std::optional<int>(0) : std::nullopt;
+            return running() ? std::optional<int>(0) : std::nullopt;
         return end(updated);
     }
     m_protocol.write(GetText(3778, "Testlauf-System!"));
@@ -89,15 +80,13 @@ std::optional<int> RemoteMaintenance::compare()
 
 std::optional<int> RemoteMaintenance::nextMinute()
 {
-    m_due = m_clock.now().addMSecs(kMinuteMs);
-    return kMinuteMs;
+    return wait(m_clock.now(), kMinuteMs);
 }
 
 std::optional<int> RemoteMaintenance::end(const QString& protocolLine)
 {
     m_protocol.write(protocolLine);
-    m_running = false;
-    return std::nullopt;
+    return halt();
 }
 
 Message RemoteMaintenance::comparisonMessage(const QDateTime& reference, const QDateTime& workCopy)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "core/shell/Message.h"
-#include "core/shell/TimerDriver.h"
+#include "core/supervision/PacedProcedure.h"
 
-#include <QDateTime>
 #include <functional>
 
 namespace varnox {
@@ -18,7 +17,7 @@ struct SupervisionSettings;
 // work copy; once the reference is newer the operator is told and the watch
 // ends until the project is opened again or the setting saved again. The
 // work copy itself is never replaced.
-class RemoteMaintenance : public TimerProcedure {
+class RemoteMaintenance : public PacedProcedure {
 public:
     static constexpr int kMinuteMs = 60'000;
 
@@ -27,16 +26,13 @@ public:
 
     // The minute count from 0, and a tick at once.
     void restart();
-    void stop() { m_running = false; }
-    bool running() const { return m_running; }
     int minutes() const { return m_minutes; }
-
-    std::optional<int> tick() override;
 
     // "Datei auf dem Server: ..." with the two files' times.
     static Message comparisonMessage(const QDateTime& reference, const QDateTime& workCopy);
 
 private:
+    std::optional<int> due(const QDateTime& now) override;
     std::optional<int> nextMinute();
     std::optional<int> compare();
     std::optional<int> end(const QString& protocolLine);
@@ -44,11 +40,8 @@ private:
     const SupervisionSettings& m_settings;
     DailyProtocol& m_protocol;
     Operator& m_op;
-    const Clock& m_clock;
     std::function<QString()> m_workCopyPath;
-    bool m_running = false;
     int m_minutes = 0;
-    QDateTime m_due;
     int m_generation = 0; // counts restarts, so that a tick waiting on the operator notices one
 };
 

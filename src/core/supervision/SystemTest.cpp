@@ -24,23 +24,6 @@ constexpr int kReportedAfter = 3; // unanswered queries in a row
 
 } // namespace
 
-const char* SystemTest::stateName(State state)
-{
-    switch (state) {
-    case State::Stopped:
-        return "Stopped";
-    case State::NextReader:
-        return "NextReader";
-    case State::Search:
-        return "Search";
-    case State::Query:
-        return "Query";
-    case State::Check:
-        return "Check";
-    }
-    return "?";
-}
-
 SystemTest::SystemTest(const SupervisionSettings& settings, BusPorts& ports, Reception& reception,
     DailyProtocol& protocol, const Clock& clock, std::function<QString()> workCopyPath)
     : m_settings(settings)
@@ -87,7 +70,7 @@ std::optional<int> SystemTest::tick()
         m_ports.SendTelegram(telegram::search(), m_line);
         return after(kSearchAnswerMs, State::Query);
     case State::Query:
-        readWaitingBytes();  // the answers to the search must not pass for the query's
+        readWaitingBytes(); // the answers to the search must not pass for the query's
         m_reception.keyRequest(m_line).ready = false;
         m_ports.SendTelegram(telegram::systemTest(m_serial), m_line);
         return after(kQueryAnswerMs, State::Check);

@@ -24,7 +24,6 @@ struct SupervisionSettings;
 class SystemTest : public TimerProcedure {
 public:
     enum class State { Stopped, NextReader, Search, Query, Check };
-    static const char* stateName(State state);
 
     SystemTest(const SupervisionSettings& settings, BusPorts& ports, Reception& reception, DailyProtocol& protocol,
         const Clock& clock, std::function<QString()> workCopyPath);

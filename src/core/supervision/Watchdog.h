@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/shell/TimerDriver.h"
+#include "core/supervision/PacedProcedure.h"
 
-#include <QDateTime>
 #include <functional>
 
 namespace varnox {
@@ -16,26 +15,18 @@ struct SupervisionSettings;
 // `Zeitintervall` seconds, so that a device on the bus can tell that the PC
 // is alive. A function that no longer exists is written to the daily
 // protocol at each turn instead, and the watchdog keeps ticking.
-class Watchdog : public TimerProcedure {
+class Watchdog : public PacedProcedure {
 public:
     Watchdog(const SupervisionSettings& settings, BusPorts& ports, DailyProtocol& protocol, const Clock& clock,
         std::function<QString()> workCopyPath);
 
-    // A tick at once.
-    void restart();
-    void stop() { m_running = false; }
-    bool running() const { return m_running; }
-
-    std::optional<int> tick() override;
-
 private:
+    std::optional<int> due(const QDateTime& now) override;
+
     const SupervisionSettings& m_settings;
     BusPorts& m_ports;
     DailyProtocol& m_protocol;
-    const Clock& m_clock;
     std::function<QString()> m_workCopyPath;
-    bool m_running = false;
-    QDateTime m_due;
 };
 
 } // namespace varnox

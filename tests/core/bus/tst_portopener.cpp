@@ -2,20 +2,13 @@
 // the retries TimeBusOk apart and their one message, a port that goes away
 // and comes back; and which COM port each line is on, as the project stores
 // it and [Ports] resolves it.
-#include "FakeSerialPort.h"
+#include "FakeBus.h"
 #include "MessageCompare.h"
-#include "ProjectFixture.h"
-#include "ProtocolHome.h"
-#include "core/bus/BusPorts.h"
 #include "core/bus/ComAssignment.h"
-#include "core/bus/EvaluationControl.h"
 #include "core/bus/PortMap.h"
 #include "core/bus/PortMessages.h"
 #include "core/bus/PortOpener.h"
-#include "core/bus/ProtocolList.h"
-#include "core/bus/Reception.h"
 #include "core/bus/Telegram.h"
-#include "core/online/DailyProtocol.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/EventSink.h"
 
@@ -29,18 +22,10 @@ const QString kSilentText = QStringLiteral(
     "Überprüfen Sie die angegebene Schnittstelle und starten Sie das Programm erneut!");
 
 // The opener with fake ports, a fake clock and a project of its own.
-struct Rig {
-    test::ProjectFixture project;
+struct Rig : test::FakeBus {
     const test::TempHome& home = project.home();
-    test::FakeClock clock;
     ConfigFile config{home.file("VARNOXCF.INI")};
-    DailyProtocol protocol{clock};
     EventSink events;
-    test::FakePortFactory factory;
-    ProtocolList list;
-    EvaluationControl evaluation;
-    Reception reception{clock, list, evaluation};
-    BusPorts ports{factory, reception};
     QString workCopy = project.path();
     PortOpener opener{ports, reception, clock, config, protocol, events, [this] { return workCopy; }};
     QList<QPair<qint64, Message>> messages;  // with the ms since the start
@@ -49,15 +34,12 @@ struct Rig {
 
     explicit Rig(int timeBusOk = 1)
     {
-        protocol.setSwitches({255, false});
         config.writeValue("Config", "TimeBusOk", QString::number(timeBusOk));
         QObject::connect(&events, &EventSink::messageRaised, [this](const Message& m) {
             messages.append({elapsed(), m});
             protocolAtMessage.append(protocolLines());
         });
     }
-
-    QStringList protocolLines() const { return test::protocolTexts(clock.now().date()); }
 
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
 
@@ -287,7 +269,7 @@ private slots:
         QVERIFY(rig.messages.isEmpty());
         const QString lost = "HLV:BUS-Strang 1: COM-3 (/dev/fake3) ausgefallen - die Verbindung wird automatisch "
                              "wiederhergestellt, sobald die Schnittstelle zurück ist";
-        QCOMPARE(test::protocolTexts(rig.clock.now().date()), QStringList{lost});
+        QCOMPARE(rig.protocolLines(), QStringList{lost});
 
         rig.port(1).refuseWith = PortFailure::None;
         rig.runFor(60'000);
@@ -296,7 +278,7 @@ private slots:
         QCOMPARE(rig.opener.state(), PortOpener::State::Idle);
         QCOMPARE(rig.port(1).written.count(interfaceSetupCommand()), 2);
         QCOMPARE(rig.port(4).openAttempts, 1);  // the other line never noticed
-        QCOMPARE(test::protocolTexts(rig.clock.now().date()),
+        QCOMPARE(rig.protocolLines(),
                  QStringList({lost, "HLV:BUS-Strang 1: COM-3 (/dev/fake3) wieder geöffnet"}));
     }
 

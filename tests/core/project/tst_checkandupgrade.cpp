@@ -186,16 +186,14 @@ private slots:
             writeBytes(path, content);
         }) << QStringList{noProject} << "Fehler";
         QTest::newRow("page overwritten") << damaged(false) << QStringList{noProject} << "Fehler";
+        const QString missingTables = "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
+                                      "Sie kann nicht vom Programm geöffnet werden!";
         QTest::newRow("other program")
             << Damage([](const QString& path) {
                    test::execSql(path, "CREATE TABLE Kunden (Name, Ort); CREATE TABLE Rechnungen (Nr, Betrag); "
                                        "INSERT INTO Kunden VALUES ('Tür', 'Süd')");
                })
-            << QStringList{"Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
-                           "Sie kann nicht vom Programm geöffnet werden!"}
-            << "Fehler";
-        const QString missingTables = "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
-                                      "Sie kann nicht vom Programm geöffnet werden!";
+            << QStringList{missingTables} << "Fehler";
         QTest::newRow("other program with a settings table")
             << Damage([](const QString& path) {
                    test::execSql(path, "CREATE TABLE Einstellungen (Bezeichnung TEXT, Versionsnummer INTEGER); "

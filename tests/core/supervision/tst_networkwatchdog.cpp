@@ -1,14 +1,7 @@
 // The network watchdog on a real socket on loopback, on a port the system
 // picks. The two timers are ticked by the test on a fake clock; the socket
 // events come from the event loop, waited for with generous deadlines.
-#include "FakeSerialPort.h"
-#include "ProjectFixture.h"
-#include "ProtocolHome.h"
-#include "core/bus/BusPorts.h"
-#include "core/bus/EvaluationControl.h"
-#include "core/bus/ProtocolList.h"
-#include "core/bus/Reception.h"
-#include "core/online/DailyProtocol.h"
+#include "FakeBus.h"
 #include "core/supervision/NetworkWatchdog.h"
 #include "core/supervision/SupervisionSettings.h"
 
@@ -25,15 +18,7 @@ namespace {
 constexpr int kLong = 30'000;
 const QString kSilence = "*** Watchdog über Netzwerk: Kein Empfang vom anderen PC.";
 
-struct Rig {
-    test::ProjectFixture project;
-    test::FakeClock clock;
-    DailyProtocol protocol { clock };
-    test::FakePortFactory factory;
-    ProtocolList list;
-    EvaluationControl evaluation;
-    Reception reception { clock, list, evaluation };
-    BusPorts ports { factory, reception };
+struct Rig : test::FakeBus {
     SupervisionSettings settings;
     NetworkWatchdog watchdog { settings, ports, protocol, clock, [this] { return project.path(); } };
     QStringList shown; // texts of the error window
@@ -41,7 +26,6 @@ struct Rig {
 
     explicit Rig(int delay = 10)
     {
-        protocol.setSwitches({ 255, false });
         settings.networkWatchdog = { true, delay, {} };
         watchdog.setPort(0);
         QObject::connect(&watchdog, &NetworkWatchdog::failureMessage, [this](const QString& t) { shown << t; });
@@ -55,8 +39,7 @@ struct Rig {
         clock.advanceMSecs(NetworkWatchdog::kCheckMs);
         QCOMPARE(watchdog.receptionCheck().tick(), std::optional<int>(NetworkWatchdog::kCheckMs));
     }
-    int silences() const { return int(protocolTexts().count(kSilence)); }
-    QStringList protocolTexts() const { return test::protocolTexts(clock.now().date()); }
+    int silences() const { return int(protocolLines().count(kSilence)); }
 
     // A peer connected and taken by the watchdog.
     std::unique_ptr<QTcpSocket> connectPeer()
@@ -103,7 +86,7 @@ private slots:
         QFETCH(int, delay);
         QFETCH(int, countdown);
         Rig rig(delay);
-        QCOMPARE(rig.protocolTexts(), QStringList { "*** Watchdog über Netzwerk: Feature gestartet." });
+        QCOMPARE(rig.protocolLines(), QStringList { "*** Watchdog über Netzwerk: Feature gestartet." });
         rig.check();
         QCOMPARE(rig.watchdog.countdown(), countdown);
         QVERIFY(rig.watchdog.receptionPending());
@@ -137,7 +120,7 @@ private slots:
         QCOMPARE(peer->readAll(), QByteArray("Hallo Client!Hallo Client!"));
         rig.check();
         rig.check();
-        QCOMPARE(rig.protocolTexts().mid(1), QStringList({ kSilence, kSilence + " Funktion gesendet." }));
+        QCOMPARE(rig.protocolLines().mid(1), QStringList({ kSilence, kSilence + " Funktion gesendet." }));
         QCOMPARE(rig.factory.port(3).written, QByteArray("\x01 60000102\x04"));
         QCOMPARE(rig.shown, QStringList { "Sicherungs-PC antwortet nicht" });
 
@@ -156,7 +139,7 @@ private slots:
         rig.project.exec("DELETE FROM Funktionen");
         rig.check();
         rig.check();
-        QCOMPARE(rig.protocolTexts().mid(3), QStringList({ kSilence, kSilence + " Funktion nicht gesendet." }));
+        QCOMPARE(rig.protocolLines().mid(3), QStringList({ kSilence, kSilence + " Funktion nicht gesendet." }));
     }
 
     // A peer that connects takes the place of the one before, however
@@ -244,7 +227,7 @@ private slots:
         other.reset();
         rig.watchdog.greeter().tick();
         QCOMPARE(rig.watchdog.listeningPort(), port);
-        const QStringList lines = rig.protocolTexts();
+        const QStringList lines = rig.protocolLines();
         QCOMPARE(lines.size(), 2);
         QVERIFY(
             lines[1].startsWith(QString("*** Watchdog über Netzwerk: Port %1 kann nicht geöffnet werden: ").arg(port)));

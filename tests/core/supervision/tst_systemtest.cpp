@@ -1,14 +1,7 @@
 // The system test and the watchdog over the bus, tick by tick on a fake
 // clock and fake ports: which telegrams go out when, which readers are
 // reported, and what happens to functions that went away.
-#include "FakeSerialPort.h"
-#include "ProjectFixture.h"
-#include "ProtocolHome.h"
-#include "core/bus/BusPorts.h"
-#include "core/bus/EvaluationControl.h"
-#include "core/bus/ProtocolList.h"
-#include "core/bus/Reception.h"
-#include "core/online/DailyProtocol.h"
+#include "FakeBus.h"
 #include "core/supervision/SupervisionSettings.h"
 #include "core/supervision/SystemTest.h"
 #include "core/supervision/Watchdog.h"
@@ -25,15 +18,7 @@ QByteArray frame(const char* payload)
     return QByteArray("\x01 ") + payload + '\x04';
 }
 
-struct Rig {
-    test::ProjectFixture project;
-    test::FakeClock clock;
-    DailyProtocol protocol { clock };
-    test::FakePortFactory factory;
-    ProtocolList list;
-    EvaluationControl evaluation;
-    Reception reception { clock, list, evaluation };
-    BusPorts ports { factory, reception };
+struct Rig : test::FakeBus {
     SupervisionSettings settings;
     QString workCopy = project.path();
     SystemTest systemTest { settings, ports, reception, protocol, clock, [this] { return workCopy; } };
@@ -42,14 +27,12 @@ struct Rig {
 
     Rig()
     {
-        protocol.setSwitches({ 255, false });
         for (const int line : { 1, 2 })
             factory.port(line).open();
     }
 
     qint64 elapsed() const { return start.msecsTo(clock.now()); }
     QByteArray& written(int line) { return factory.port(line).written; }
-    QStringList protocolTexts() const { return test::protocolTexts(clock.now().date()); }
 
     // The reader with `serial` on `line` answers its test query from the
     // `answerFrom`-th on (0: never); the times of its queries are kept.
@@ -121,7 +104,7 @@ private slots:
         rig.runFor(rig.systemTest, 10'600 * 2 + 610 + 1);
         QCOMPARE(rig.queryTimes.size(), 3);
         QCOMPARE(rig.written(1).count(kSearch), 3);
-        QCOMPARE(rig.protocolTexts(), lines);
+        QCOMPARE(rig.protocolLines(), lines);
         QCOMPARE(rig.written(2).count(frame("4711ABCD")), alarms);
         QCOMPARE(rig.systemTest.failures(), 0);
     }
@@ -146,7 +129,7 @@ private slots:
         QCOMPARE(times, (QList<qint64> { 210, 10'820, 21'430 }));
         QCOMPARE(rig.written(1).count(frame("5004D280")), 2); // Nord, then Nord again after Süd
         QCOMPARE(rig.written(1).count(frame("5004D380")), 1);
-        QVERIFY(rig.protocolTexts().isEmpty());
+        QVERIFY(rig.protocolLines().isEmpty());
     }
 
     void stopsWithoutReadersAndWhenSwitchedOff()
@@ -183,7 +166,7 @@ private slots:
         QCOMPARE(rig.written(2).count(frame("AB12")), 3);
         QCOMPARE(rig.written(2).count(frame("CD34")), 0);
         const QString gone = "*** Watchdog: auszuführende Funktion nicht mehr vorhanden!";
-        QCOMPARE(rig.protocolTexts(), QStringList({ gone, gone }));
+        QCOMPARE(rig.protocolLines(), QStringList({ gone, gone }));
         QVERIFY(rig.watchdog.running());
 
         // A Null interval of a watchdog switched on by hand waits the

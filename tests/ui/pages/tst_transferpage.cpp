@@ -48,17 +48,11 @@ struct Rig {
         s.project.addReader("Lager", "12", 1, 6, true, 0, false);
         s.project.addReader("Keller", "13", 1, 7, true, 0, true);
         factory.port(1).open();
-        factory.port(1).responder = [this](const QByteArray& bytes) { return later(reader.respond(bytes)); };
+        factory.port(1).responder = [this](const QByteArray& bytes) { return reader.respond(bytes); };
+        factory.port(1).replyLater = true;
         page.setTransfer(transfer);
         page.refreshLists();
         MessageBox::clearShown();
-    }
-    // The answer comes over the wire a moment after the request.
-    QByteArray later(const QByteArray& answer)
-    {
-        if (!answer.isEmpty())
-            QTimer::singleShot(2, &factory.port(1), [this, answer] { factory.port(1).inject(answer); });
-        return {};
     }
     QStringList waiting() const { return items(control<QListWidget>(&page, "ListViewDat1")); }
     QStringList current() const { return items(control<QListWidget>(&page, "ListViewDat2")); }

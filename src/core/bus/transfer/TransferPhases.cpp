@@ -26,6 +26,23 @@ std::optional<int> failWith(DataTransfer& transfer, TransferFailure why)
     return std::nullopt;
 }
 
+// The search both phases begin with: from the first address, no progress yet.
+int sendSearch(DataTransfer& t)
+{
+    t.keyRequest().clear();
+    t.send(telegram::search());
+    t.context().address = 0;
+    t.setProgress(0);
+    return kSearchAnswerMs;
+}
+
+int sendSelect(DataTransfer& t, int address)
+{
+    t.keyRequest().clear();
+    t.send(telegram::select(address, t.serialNumber()));
+    return kSelectAnswerMs;
+}
+
 QString groupDigits(const MemoryImage& image, int address)
 {
     QString digits;
@@ -35,36 +52,6 @@ QString groupDigits(const MemoryImage& image, int address)
 }
 
 } // namespace
-
-const char* EepromAccessPhase::stateName(State state)
-{
-    switch (state) {
-    case State::Idle:
-        return "Idle";
-    case State::Search:
-        return "Search";
-    case State::SearchAnswer:
-        return "SearchAnswer";
-    case State::Select:
-        return "Select";
-    case State::SelectAnswer:
-        return "SelectAnswer";
-    case State::RequestAccess:
-        return "RequestAccess";
-    case State::PollAccess:
-        return "PollAccess";
-    case State::AwaitWriting:
-        return "AwaitWriting";
-    }
-    return "?";
-}
-
-void EepromAccessPhase::start()
-{
-    m_state = State::Search;
-    if (const std::optional<int> next = tick())
-        requestWake(*next);
-}
 
 std::optional<int> EepromAccessPhase::tick()
 {
@@ -86,24 +73,22 @@ std::optional<int> EepromAccessPhase::step()
     switch (m_state) {
     case State::Idle:
         return std::nullopt;
-    case State::Search:
-        t.keyRequest().clear();
-        t.send(telegram::search());
+    case State::Search: {
+        const int next = sendSearch(t);
         c.done = false;
-        c.address = 0;
-        t.setProgress(0);
         m_state = State::SearchAnswer;
-        return kSearchAnswerMs;
+        return next;
+    }
     case State::SearchAnswer:
         if (!t.keyRequest().ready)
             return failWith(t, TransferFailure::NoDevice);
         m_state = State::Select;
         return kAfterSearchMs;
-    case State::Select:
-        t.keyRequest().clear();
-        t.send(telegram::select(0, t.serialNumber()));
+    case State::Select: {
+        const int next = sendSelect(t, 0);
         m_state = State::SelectAnswer;
-        return kSelectAnswerMs;
+        return next;
+    }
     case State::SelectAnswer:
         if (!t.keyRequest().ready)
             return failWith(t, TransferFailure::NoReaderAnswer);
@@ -134,40 +119,6 @@ std::optional<int> EepromAccessPhase::step()
     return std::nullopt;
 }
 
-const char* WriteVerifyPhase::stateName(State state)
-{
-    switch (state) {
-    case State::Idle:
-        return "Idle";
-    case State::Begin:
-        return "Begin";
-    case State::Search:
-        return "Search";
-    case State::SearchAnswer:
-        return "SearchAnswer";
-    case State::Select:
-        return "Select";
-    case State::SelectAnswer:
-        return "SelectAnswer";
-    case State::WriteFirst:
-        return "WriteFirst";
-    case State::WriteSecond:
-        return "WriteSecond";
-    case State::ReadBack:
-        return "ReadBack";
-    case State::Verify:
-        return "Verify";
-    }
-    return "?";
-}
-
-void WriteVerifyPhase::start()
-{
-    m_state = State::Begin;
-    if (const std::optional<int> next = tick())
-        requestWake(*next);
-}
-
 std::optional<int> WriteVerifyPhase::tick()
 {
     const std::optional<int> next = step();
@@ -187,23 +138,21 @@ std::optional<int> WriteVerifyPhase::step()
     case State::Begin:
         m_state = State::Search;
         return kWritePhaseStartMs;
-    case State::Search:
-        t.keyRequest().clear();
-        t.send(telegram::search());
-        c.address = 0;
-        t.setProgress(0);
+    case State::Search: {
+        const int next = sendSearch(t);
         m_state = State::SearchAnswer;
-        return kSearchAnswerMs;
+        return next;
+    }
     case State::SearchAnswer:
         if (!t.keyRequest().ready)
             return failWith(t, TransferFailure::NoDevice);
         m_state = State::Select;
         return kAfterSearchMs;
-    case State::Select:
-        t.keyRequest().clear();
-        t.send(telegram::select(c.address, t.serialNumber()));
+    case State::Select: {
+        const int next = sendSelect(t, c.address);
         m_state = State::SelectAnswer;
-        return kSelectAnswerMs;
+        return next;
+    }
     case State::SelectAnswer:
         // While a group is retried the read-back decides, not the answer to the selection.
         if (!t.keyRequest().ready && c.retries == 0)

@@ -8,32 +8,73 @@ namespace varnox {
 
 class DataTransfer;
 
-// The first phase of a transfer (TimerDelz for a configuration block,
-// TimerDel for a key image): find the reader, select it and open its
-// EEPROM, then start the second phase and wait until it is done.
-class EepromAccessPhase final : public TimerProcedure {
+// What both phases of a transfer share: the transfer they work for and the
+// step they are at, Idle when stopped.
+template <typename StateType> class TransferPhase : public TimerProcedure {
 public:
-    enum class State { Idle, Search, SearchAnswer, Select, SelectAnswer, RequestAccess, PollAccess, AwaitWriting };
-    static const char* stateName(State state);
-    static constexpr int kMaxPolls = 200;
+    using State = StateType;
 
-    explicit EepromAccessPhase(DataTransfer& transfer)
+    explicit TransferPhase(DataTransfer& transfer)
         : m_transfer(transfer)
     {
     }
 
-    // Runs the first step at once and asks for the timer.
-    void start();
     void stop() { m_state = State::Idle; }
-    std::optional<int> tick() override;
     State state() const { return m_state; }
+
+protected:
+    // Goes to `first` and runs it at once, asking for the timer.
+    void begin(State first)
+    {
+        m_state = first;
+        if (const std::optional<int> next = tick())
+            requestWake(*next);
+    }
+
+    DataTransfer& m_transfer;
+    State m_state = State::Idle;
+};
+
+enum class EepromAccessState {
+    Idle,
+    Search,
+    SearchAnswer,
+    Select,
+    SelectAnswer,
+    RequestAccess,
+    PollAccess,
+    AwaitWriting
+};
+
+// The first phase of a transfer (TimerDelz for a configuration block,
+// TimerDel for a key image): find the reader, select it and open its
+// EEPROM, then start the second phase and wait until it is done.
+class EepromAccessPhase final : public TransferPhase<EepromAccessState> {
+public:
+    static constexpr int kMaxPolls = 200;
+
+    using TransferPhase::TransferPhase;
+
+    void start() { begin(State::Search); }
+    std::optional<int> tick() override;
 
 private:
     std::optional<int> step();
 
-    DataTransfer& m_transfer;
-    State m_state = State::Idle;
     int m_interval = 0; // the last one set: the waiting ticks keep it
+};
+
+enum class WriteVerifyState {
+    Idle,
+    Begin,
+    Search,
+    SearchAnswer,
+    Select,
+    SelectAnswer,
+    WriteFirst,
+    WriteSecond,
+    ReadBack,
+    Verify
 };
 
 // The second phase (TimerTMTz, TimerTMT): four bytes at a time, two writes
@@ -41,40 +82,19 @@ private:
 // group that reads back wrong is written again after 2, 4 and 6 s, the
 // reader selected anew after the fourth failure, and the fifth ends the
 // transfer.
-class WriteVerifyPhase final : public TimerProcedure {
+class WriteVerifyPhase final : public TransferPhase<WriteVerifyState> {
 public:
-    enum class State {
-        Idle,
-        Begin,
-        Search,
-        SearchAnswer,
-        Select,
-        SelectAnswer,
-        WriteFirst,
-        WriteSecond,
-        ReadBack,
-        Verify
-    };
-    static const char* stateName(State state);
     static constexpr int kMaxRetries = 4;
 
-    explicit WriteVerifyPhase(DataTransfer& transfer)
-        : m_transfer(transfer)
-    {
-    }
+    using TransferPhase::TransferPhase;
 
-    // Runs step 0, which only asks for the timer.
-    void start();
-    void stop() { m_state = State::Idle; }
+    // Step 0 only asks for the timer.
+    void start() { begin(State::Begin); }
     std::optional<int> tick() override;
-    State state() const { return m_state; }
 
 private:
     std::optional<int> step();
     std::optional<int> verify();
-
-    DataTransfer& m_transfer;
-    State m_state = State::Idle;
 };
 
 } // namespace varnox
