@@ -5,7 +5,7 @@
 namespace varnox::ctl {
 namespace {
 
-const QStringList kFlags = { QStringLiteral("upgrade"), QStringLiteral("skip-bad"), QStringLiteral("verify"),
+const QStringList kFlags = { QStringLiteral("upgrade"), QStringLiteral("skip-bad"), QStringLiteral("verify"), QStringLiteral("follow"),
     QStringLiteral("yes"), QStringLiteral("drop-profile"), QStringLiteral("no-period"), QStringLiteral("help"),
     QStringLiteral("version") };
 

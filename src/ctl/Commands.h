@@ -33,6 +33,7 @@ ExitStatus editCommand(Context& c, Options& options); // add, change, remove
 ExitStatus importCommand(Context& c, Options& options);
 ExitStatus exportCommand(Context& c, Options& options);
 ExitStatus protocolCommand(Context& c, Options& options);
+ExitStatus passwordCommand(Context& c, Options& options);
 
 // The command line as a whole: help, version, and the command it names.
 ExitStatus run(const QStringList& arguments);

@@ -1,5 +1,6 @@
 #include "core/lang/Texts.h"
 #include "ctl/EditCommands.h"
+#include "ctl/PortCommands.h"
 #include "ctl/ProjectAccess.h"
 #include "ctl/Values.h"
 
@@ -22,9 +23,10 @@ ExitStatus editCommand(Context& c, Options& options)
         { QStringLiteral("profile"), editProfile },
         { QStringLiteral("key"), editKey },
         { QStringLiteral("assignment"), editAssignment },
+        { QStringLiteral("port"), editPort },
     };
     const QStringList words
-        = c.words({ QStringLiteral("reader|function|zone|profile|key|assignment"), QStringLiteral("PROJECT") });
+        = c.words({ QStringLiteral("reader|function|zone|profile|key|assignment|port"), QStringLiteral("PROJECT") });
     for (const auto& [kind, edit] : kinds) {
         if (kind != words[0])
             continue;

@@ -8,6 +8,7 @@
 #include "ctl/Commands.h"
 #include "ctl/Console.h"
 #include "ctl/KeyFields.h"
+#include "ctl/PortCommands.h"
 #include "ctl/ProjectAccess.h"
 #include "ctl/Table.h"
 #include "ctl/Values.h"
@@ -133,6 +134,8 @@ const QList<Listing>& listings()
             { QStringLiteral("profile"), QStringLiteral("reader"), QStringLiteral("reader_name"),
                 QStringLiteral("zone"), QStringLiteral("function") },
             listAssignments },
+        { QStringLiteral("ports"), { QStringLiteral("bus"), QStringLiteral("com"), QStringLiteral("device") },
+            listPorts },
     };
     return all;
 }
@@ -142,7 +145,7 @@ const QList<Listing>& listings()
 ExitStatus listCommand(Context& c, Options& options)
 {
     const QStringList words
-        = c.words({ QStringLiteral("readers|functions|zones|profiles|keys|assignments"), QStringLiteral("PROJECT") });
+        = c.words({ QStringLiteral("readers|functions|zones|profiles|keys|assignments|ports"), QStringLiteral("PROJECT") });
     const auto format = optionValue(options, QStringLiteral("format"), [](const QString& text) {
         return choice(text, { QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json") });
     });

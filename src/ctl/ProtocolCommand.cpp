@@ -5,6 +5,7 @@
 #include "core/online/ProtocolExport.h"
 #include "core/shell/Scramble.h"
 #include "ctl/Commands.h"
+#include "ctl/ProtocolLines.h"
 #include "ctl/Values.h"
 
 #include <QFile>
@@ -18,6 +19,11 @@ namespace varnox::ctl {
 // damaged at the very end).
 ExitStatus protocolCommand(Context& c, Options& options)
 {
+    if (options.flag(QStringLiteral("follow"))) {
+        c.words({});
+        c.noneLeft(options);
+        return followProtocol();
+    }
     const QStringList words = c.words({ QStringLiteral("DDMMYYYY") });
     const bool verify = options.flag(QStringLiteral("verify"));
     c.noneLeft(options);
@@ -40,12 +46,8 @@ ExitStatus protocolCommand(Context& c, Options& options)
     int unsound = 0;
     QString text;
     while (reader.next(entry)) {
-        text += entry.time() + QLatin1Char('\t') + entry.text();
-        if (!entry.sound()) {
-            text += QLatin1Char('\t') + recordStateText(entry.state);
-            ++unsound;
-        }
-        text += QLatin1Char('\n');
+        text += protocolLine(entry);
+        unsound += entry.sound() ? 0 : 1;
         if (text.size() > 65536) {
             out(text);
             text.clear();

@@ -17,13 +17,16 @@ QString helpText()
         + QStringLiteral("  varnoxctl [--home DIR] create PROJECT\n"
                          "  varnoxctl [--home DIR] check PROJECT [--upgrade]\n"
                          "  varnoxctl [--home DIR] info PROJECT\n"
-                         "  varnoxctl [--home DIR] list readers|functions|zones|profiles|keys|assignments PROJECT "
+                         "  varnoxctl [--home DIR] list readers|functions|zones|profiles|keys|assignments|ports PROJECT "
                          "[--format text|csv|json]\n"
                          "  varnoxctl [--home DIR] add|change|remove reader|function|zone|profile|key|assignment "
                          "PROJECT --FIELD VALUE ...\n"
+                         "  varnoxctl [--home DIR] change port PROJECT --bus 1..16|desk --com 0..255\n"
                          "  varnoxctl [--home DIR] import keys PROJECT FILE.csv [--skip-bad]\n"
                          "  varnoxctl [--home DIR] export keys PROJECT\n"
-                         "  varnoxctl [--home DIR] protocol DDMMYYYY [--verify]\n")
+                         "  varnoxctl [--home DIR] protocol DDMMYYYY [--verify]\n"
+                         "  varnoxctl [--home DIR] protocol --follow\n"
+                         "  varnoxctl [--home DIR] password observation|standard|configuration\n")
         + nl + GetText(2038, "Programmordner: $VARNOX_HOME, sonst ~/.local/share/varnox") + nl
         + GetText(4041, "Felder, Exit-Status und Beispiele: man varnoxctl") + nl;
 }
@@ -43,6 +46,7 @@ Command commandNamed(const QString& word)
         { QStringLiteral("import"), importCommand },
         { QStringLiteral("export"), exportCommand },
         { QStringLiteral("protocol"), protocolCommand },
+        { QStringLiteral("password"), passwordCommand },
     };
     for (const auto& [name, command] : commands)
         if (name == word)

@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace varnox::bussim {
 namespace {
 
@@ -40,6 +42,17 @@ SimReader* SimLine::readerAt(int as)
     return nullptr;
 }
 
+bool SimLine::transferring() const
+{
+    return std::any_of(m_readers.begin(), m_readers.end(), [](const SimReader& r) { return r.selected; });
+}
+
+void SimLine::unplug()
+{
+    m_device.pullOut();
+    m_setUp = false;
+}
+
 void SimLine::onReceived(const QByteArray& bytes)
 {
     for (const FrameReader::Frame& f : m_rx.feed(bytes)) {
@@ -56,9 +69,11 @@ void SimLine::handle(const QString& telegram)
     if (isDeskReader() || m_silent)
         return;
     if (telegram == QLatin1String("(01")) {
+        m_setUp = false;
         if (++m_presenceQueries >= m_answerFrom)
             answer(QStringLiteral("#"));
     } else if (telegram == QLatin1String(".3F")) {
+        m_setUp = true;
         m_log.event(m_number, QStringLiteral("interface set up"));
     } else if (telegram.startsWith(QLatin1Char(' '))) {
         busCommand(telegram.mid(1));

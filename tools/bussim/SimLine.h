@@ -34,6 +34,12 @@ public:
     void setInterfaceSilent(bool silent) { m_silent = silent; }
     void setAnswerFrom(int n) { m_answerFrom = qMax(1, n); }
     int presenceQueries() const { return m_presenceQueries; }
+    // Somebody listens: the interface was set up (".3F") since the device
+    // last appeared and no presence query came after it.
+    bool interfaceSetUp() const { return m_setUp && m_device.isPresent(); }
+    // A reader on the line is selected for an EEPROM access.
+    bool transferring() const;
+    void unplug();
 
     // A key held to the reader with AS address `as` (12 hexadecimal digits);
     // to the desk reader when this is line 8.
@@ -60,6 +66,7 @@ private:
     bool m_silent = false;
     int m_answerFrom = 1;
     int m_presenceQueries = 0;
+    bool m_setUp = false;
     SimTraffic m_traffic{m_device};
 };
 

@@ -49,6 +49,15 @@ bool Simulator::start(QString* error)
         }
         m_lines[n]->readers().append(reader);
     }
+    for (const AutoKey& key : std::as_const(m_options.autoKeys)) {
+        if (!m_lines.contains(key.line)) {
+            *error = QStringLiteral("automatic key %1: line %2 is not simulated").arg(key.number).arg(key.line);
+            return false;
+        }
+    }
+    m_autoKeys.setKeys(m_options.autoKeys);
+    m_autoKeys.setIntervalMs(m_options.autoEveryMs);
+    m_autoKeys.setRunning(true);
     if (!m_options.portsFile.isEmpty()) {
         QFile file(m_options.portsFile);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -86,6 +95,8 @@ bool Simulator::command(const QString& text)
         emit quitRequested();
     } else if (verb == QLatin1String("list")) {
         listReaders();
+    } else if (verb == QLatin1String("auto") && args == 1) {
+        return autoCommand(w[1]);
     } else if (verb == QLatin1String("key") && l && args == 3 && kKeyNumber.match(w[3].toUpper()).hasMatch()) {
         l->presentKey(w[2].toInt(), w[3].toUpper().rightJustified(12, QLatin1Char('0')));
     } else if (verb == QLatin1String("desk") && args == 1 && m_lines.contains(8) && isFrameText(w[1].toUpper())) {
@@ -108,7 +119,7 @@ bool Simulator::command(const QString& text)
         if (w[2] == QLatin1String("from") && args == 3)
             l->setAnswerFrom(w[3].toInt());
     } else if (verb == QLatin1String("unplug") && l) {
-        l->device().pullOut();
+        l->unplug();
         m_log.event(l->number(), QStringLiteral("device pulled out"));
     } else if (verb == QLatin1String("replug") && l) {
         const bool ok = l->device().plugIn();
@@ -116,6 +127,21 @@ bool Simulator::command(const QString& text)
     } else {
         return false;
     }
+    return true;
+}
+
+// "on", "off", or the seconds between two keys (which also starts them).
+bool Simulator::autoCommand(const QString& word)
+{
+    bool isNumber = false;
+    const double seconds = word.toDouble(&isNumber);
+    if (isNumber && seconds >= 0.1 && seconds <= 3600)
+        m_autoKeys.setIntervalMs(int(seconds * 1000));
+    else if (word != QLatin1String("on") && word != QLatin1String("off"))
+        return false;
+    m_autoKeys.setRunning(word != QLatin1String("off"));
+    m_log.note(m_autoKeys.running() ? QStringLiteral("automatic keys every %1 ms").arg(m_autoKeys.intervalMs())
+                                    : QStringLiteral("automatic keys off"));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimAutoKeys.h"
 #include "SimLine.h"
 #include "SimLog.h"
 
@@ -17,6 +18,8 @@ struct SimOptions {
     int comOffset = 0;     // line n is offered as COM n + offset
     QString portsFile;
     QString logFile;
+    QList<AutoKey> autoKeys;  // held to the readers on their own
+    int autoEveryMs = 5000;
 };
 
 // The whole installation: its lines, the desk reader and the commands an
@@ -42,10 +45,12 @@ private:
     SimLine* line(const QString& number);
     void showEeprom(SimLine& line, SimReader& reader, int from, int count);
     void listReaders();
+    bool autoCommand(const QString& word);
 
     SimOptions m_options;
     SimLog m_log;
     QMap<int, SimLine*> m_lines;
+    SimAutoKeys m_autoKeys{m_lines, m_log};
 };
 
 }  // namespace varnox::bussim

@@ -29,6 +29,7 @@ bool parse(QCoreApplication& app, SimOptions& o, QString* error)
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral("A simulated access-control installation on pseudo-terminals."));
     p.addHelpOption();
+    p.addVersionOption();
     p.addOptions({
         {"line", "Simulate bus line <n> (1..16 without 8); may be repeated. Default: line 1.", "n"},
         {"reader", "A reader on a line: <line:serial:as[:em|mifare[:zentral|dezentral]]>.", "reader"},
@@ -40,6 +41,8 @@ bool parse(QCoreApplication& app, SimOptions& o, QString* error)
         {"ports-file", "Write the [Ports] entries for VARNOXCF.INI to <file>.", "file"},
         {"com-offset", "Offer line n as COM n+k (default 0).", "k", "0"},
         {"log", "Write the telegram log to <file> instead of standard output.", "file"},
+        {"auto-key", "Hold <line:as:key> to a reader now and then, on its own; may be repeated.", "line:as:key"},
+        {"auto-every", "Seconds between two automatic keys (default 5).", "s", "5"},
     });
     p.process(app);
     for (const QString& n : p.values("line"))
@@ -58,6 +61,21 @@ bool parse(QCoreApplication& app, SimOptions& o, QString* error)
         }
         o.readers << *reader;
     }
+    for (const QString& entry : p.values("auto-key")) {
+        const auto key = parseAutoKey(entry);
+        if (!key) {
+            *error = QStringLiteral("not an automatic key: ") + entry;
+            return false;
+        }
+        o.autoKeys << *key;
+    }
+    bool secondsOk = false;
+    const double seconds = p.value("auto-every").toDouble(&secondsOk);
+    if (!secondsOk || seconds < 0.1 || seconds > 3600) {
+        *error = QStringLiteral("--auto-every takes 0.1 to 3600 seconds");
+        return false;
+    }
+    o.autoEveryMs = int(seconds * 1000);
     for (const int n : o.lines) {
         if (n < 1 || n > 16 || n == 8) {
             *error = QStringLiteral("no bus line %1 (1..16 without 8; --desk for the desk reader)").arg(n);
@@ -80,6 +98,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varnox-bussim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNOX_VERSION));
     SimOptions options;
     QString error;
     if (!parse(app, options, &error)) {

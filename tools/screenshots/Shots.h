@@ -24,8 +24,7 @@ struct Shots {
 };
 
 // The control of that objectName below `root`; ends the program when there is none.
-template <typename T = QWidget>
-T* control(const QWidget* root, const char* name)
+template <typename T = QWidget> T* control(const QWidget* root, const char* name)
 {
     T* found = root->findChild<T*>(QLatin1String(name));
     if (!found)
@@ -47,4 +46,8 @@ void renderMainWindow(const Shots& shots, const QString& projectFile);
 // all keys and a day's protocol, for the same work copy.
 void renderPrintPreviews(const Shots& shots, const QString& workCopy);
 
-}  // namespace varnox::shots
+// The project `projectFile` of the program folder $VARNOX_HOME on the
+// installation its ports lead to, after `seconds` of live operation.
+int renderLiveInstallation(const QString& folder, const QString& projectFile, int seconds);
+
+} // namespace varnox::shots

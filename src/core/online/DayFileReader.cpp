@@ -21,10 +21,15 @@ QByteArray withoutLineEnd(QByteArray line)
 
 }  // namespace
 
+DayChain::DayChain(const LineCipher& cipher, const QDate& day)
+    : m_cipher(cipher)
+    , m_day(day)
+{
+}
+
 DayFileReader::DayFileReader(QIODevice& file, const LineCipher& cipher, const QDate& day)
     : m_file(file)
-    , m_cipher(cipher)
-    , m_day(day)
+    , m_chain(cipher, day)
 {
 }
 
@@ -63,11 +68,11 @@ bool DayFileReader::next(DayEntry& entry)
     QByteArray line;
     if (!nextLine(line))
         return false;
-    entry = judge(line);
+    entry = m_chain.judge(line);
     return true;
 }
 
-DayEntry DayFileReader::judge(const QByteArray& line)
+DayEntry DayChain::judge(const QByteArray& line)
 {
     if (isPlainLine(line))
         return {RecordState::Plain, QString::fromUtf8(line)};

@@ -28,6 +28,28 @@ struct DayEntry {
     bool sound() const { return state == RecordState::Ok; }
 };
 
+// The chain check of a day's records, one complete line at a time: for the
+// reader of a whole file below and for a reader that follows a file while
+// the program is still writing it.
+class DayChain {
+public:
+    DayChain(const LineCipher& cipher, const QDate& day);
+
+    // One non-empty line of the file, without its line end.
+    DayEntry judge(const QByteArray& line);
+
+    // The last authentic record seen so far (the zero link before the first).
+    const ChainLink& lastLink() const { return m_last; }
+
+private:
+    const LineCipher& m_cipher;
+    QDate m_day;
+    ChainLink m_last;
+    // Records that failed since m_last: one of them may be the changed
+    // predecessor of the next sound record, which then links to it.
+    QList<ChainLink> m_failedSinceLast;
+};
+
 // Reads the records of an enciphered day file one by one and checks the
 // chain as it goes. Each non-empty line is one record (a record is a single
 // base64 line, an empty line closes it), so a damaged record never swallows
@@ -44,21 +66,15 @@ public:
     bool next(DayEntry& entry);
 
     // The last authentic record seen so far (the zero link before the first).
-    const ChainLink& lastLink() const { return m_last; }
+    const ChainLink& lastLink() const { return m_chain.lastLink(); }
 
 private:
     qint64 readLine();
     bool nextLine(QByteArray& line);
-    DayEntry judge(const QByteArray& line);
 
     QIODevice& m_file;
     QByteArray m_buffer;
-    const LineCipher& m_cipher;
-    QDate m_day;
-    ChainLink m_last;
-    // Records that failed since m_last: one of them may be the changed
-    // predecessor of the next sound record, which then links to it.
-    QList<ChainLink> m_failedSinceLast;
+    DayChain m_chain;
 };
 
 // Reads a whole day file from memory, for tests and small tools.

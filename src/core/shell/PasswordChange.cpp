@@ -46,7 +46,7 @@ Outcome PasswordChange::ChangePassword(Mode chosen, const QString& password, con
     if (repetition != password)
         return Outcome::fail(mismatchMessage());
     if (!PasswordStore(m_config).store(chosen, password))
-        return Outcome::fail(notStoredMessage());
+        return Outcome::fail(notStoredMessage(), Refusal::Database);
     *protocolLine = GetText(530, "Passwortänderung beim ") + modeName(chosen);
     return Outcome::ok();
 }

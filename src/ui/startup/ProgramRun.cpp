@@ -18,6 +18,7 @@
 #include "ui/startup/MainActions.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <unistd.h>
 
@@ -85,6 +86,17 @@ void ProgramRun::start()
     if (!projectArgument.isEmpty() && openCommandLineProject(projectArgument, m_context, m_opener))
         return;
     m_loginDialog.showAtStart();
+}
+
+// Cancelled, the program stays in Beobachtungsmodus on the project.
+void ProgramRun::askForModeAtStart(int mode)
+{
+    if (mode < 1 || mode > 3 || !m_session.projectGivenAtStart || ended())
+        return;
+    QTimer::singleShot(0, this, [this, mode] {
+        if (!ended())
+            m_loginDialog.RequestMode(Mode(mode));
+    });
 }
 
 bool ProgramRun::confirmClose()

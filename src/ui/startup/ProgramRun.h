@@ -47,6 +47,10 @@ public:
     // project named in projectArgument in Beobachtungsmodus, or, without
     // one or when it cannot be opened, shows the login dialog.
     void start();
+    // Over a project opened from the command line, the login dialog asks
+    // for the password of `mode` (1..3) at once, as the menu "Modus" would:
+    // the demo opens in Konfigurationsmodus this way. Nothing for other values.
+    void askForModeAtStart(int mode);
 
     // QueryExit, then Terminate when the operator confirms; false keeps the
     // main window open.

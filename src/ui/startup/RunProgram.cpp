@@ -93,6 +93,8 @@ int runProgram(int argc, char* argv[])
     QObject::connect(&watcher, &SignalWatcher::terminationRequested, &run, &ProgramRun::endFromOutside);
     run.projectArgument = commandLine.projectFile;
     run.start();
+    if (!MessageBox::unattended())
+        run.askForModeAtStart(qEnvironmentVariableIntValue("VARNOX_LOGIN_MODE"));
     const int rc = QApplication::exec();
     run.finish();
     return rc;
