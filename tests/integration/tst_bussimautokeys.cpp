@@ -34,8 +34,9 @@ private slots:
         send(fd, "(01");
         send(fd, ".3F");
         // Both keys in a round, each as the two telegrams of a key request.
-        QTRY_VERIFY_WITH_TIMEOUT(sim.count(1, "tx $A00A01A0") >= 1 && sim.count(1, "tx $A00AFECA") >= 1, 60000);
-        QVERIFY(sim.count(1, "tx %00000000") >= 1 && sim.count(1, "tx %AD0B0000") >= 1);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.count(1, "tx $A00A01A0") >= 1 && sim.count(1, "tx $A00AFECA") >= 1
+                && sim.count(1, "tx %00000000") >= 1 && sim.count(1, "tx %AD0B0000") >= 1,
+            60000);
         QVERIFY(sim.log().indexOf("interface set up") < sim.log().indexOf("held to AS 10"));
 
         // A reader selected for a transfer: no key until the transfer ends.
