@@ -1,3 +1,4 @@
+#include "MessageCompare.h"
 #include "ProjectFiles.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
@@ -81,13 +82,8 @@ private slots:
     void olderLayoutsEndAtTheCurrentOne_data()
     {
         QTest::addColumn<Layout>("layout");
-        QTest::newRow("oldest") << Layout::Oldest;
-        QTest::newRow("second") << Layout::Second;
-        QTest::newRow("3") << Layout::Version3;
-        QTest::newRow("4") << Layout::Version4;
-        QTest::newRow("5") << Layout::Version5;
-        QTest::newRow("6") << Layout::Version6;
-        QTest::newRow("7") << Layout::Version7;
+        for (int layout = int(Layout::Oldest); layout < int(Layout::Version8); ++layout)
+            QTest::addRow("layout %d", layout) << Layout(layout);
     }
 
     void olderLayoutsEndAtTheCurrentOne()
@@ -329,9 +325,8 @@ private slots:
         } catch (const std::exception& e) {
             const DbError error = toDbError(e);
             QCOMPARE(error.kind, DbErrorKind::Other);
-            const Message m = databaseErrorMessage(error);
-            QCOMPARE(m.text, QString("Fehler 1:\r\nno such table: nowhere"));
-            QCOMPARE(m.title, QString("Datenbankfehler"));
+            QCOMPARE(databaseErrorMessage(error),
+                test::message("Fehler 1:\r\nno such table: nowhere", "Datenbankfehler", MessageIcon::Critical));
         }
         QCOMPARE(toDbError(DbRefusal(DbErrorKind::StillReferenced)).kind, DbErrorKind::StillReferenced);
     }
