@@ -110,17 +110,15 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no folder given") << "empty"
-                                         << "Es ist kein Ort angegeben worden!";
-        QTest::newRow("folder deleted") << "gone"
-                                        << "Kein Zugriff auf das eingetragene Verzeichnis oder es existiert nicht!";
+        QTest::newRow("no folder given") << "empty" << QString("Es ist kein Ort angegeben worden!");
+        QTest::newRow("folder deleted")
+            << "gone" << QString("Kein Zugriff auf das eingetragene Verzeichnis oder es existiert nicht!");
         QTest::newRow("a file, not a folder")
             << "file"
             << "Kein Zugriff auf das eingetragene Verzeichnis oder es existiert nicht!";
-        QTest::newRow("read-only folder") << "read-only"
-                                          << "Der Zugriff auf das Verzeichnis/Datei wurde verweigert.";
-        QTest::newRow("full file system") << "full"
-                                          << "Fehler 28: ";
+        QTest::newRow("read-only folder")
+            << "read-only" << QString("Der Zugriff auf das Verzeichnis/Datei wurde verweigert.");
+        QTest::newRow("full file system") << "full" << QString("Fehler 28: ");
     }
 
     void folderThatCannotTakeTheCopyIsReported()

@@ -96,12 +96,10 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("line");
-        QTest::newRow("no path") << ""
-                                 << "Keine Datei für Fernwartung eingetragen!";
+        QTest::newRow("no path") << "" << QString("Keine Datei für Fernwartung eingetragen!");
         QTest::newRow("no such file") << "server/gone.mdb"
-                                      << "Eingetragene Datei für Fernwartung existiert nicht!";
-        QTest::newRow("a folder") << "server"
-                                  << "Eingetragene Datei für Fernwartung existiert nicht!";
+                                      << QString("Eingetragene Datei für Fernwartung existiert nicht!");
+        QTest::newRow("a folder") << "server" << QString("Eingetragene Datei für Fernwartung existiert nicht!");
     }
 
     void missingReferenceEndsTheWatch()
