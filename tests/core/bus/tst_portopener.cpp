@@ -49,13 +49,8 @@ struct Rig : test::FakeBus {
     // Ticks as the timer would, until the opener stops or `budgetMs` is spent.
     void runFor(qint64 budgetMs)
     {
-        const qint64 until = elapsed() + budgetMs;
-        while (elapsed() < until) {
-            const std::optional<int> next = opener.tick();
-            if (!next)
-                return;
-            clock.advanceMSecs(qMin<qint64>(*next, until - elapsed()));
-        }
+        test::runTicks(
+            clock, [this] { return opener.tick(); }, budgetMs);
     }
     void initAndRun(qint64 budgetMs = 600'000)
     {

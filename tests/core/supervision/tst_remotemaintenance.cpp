@@ -38,17 +38,10 @@ struct Rig {
             qFatal("cannot set the time of %s", qPrintable(path));
     }
 
-    // Ticks as TimerFW would for `seconds`; the number of ticks that did
-    // something other than wait.
     void runFor(int seconds)
     {
-        const QDateTime until = clock.now().addSecs(seconds);
-        while (clock.now() < until) {
-            const std::optional<int> next = remote.tick();
-            if (!next)
-                return;
-            clock.set(qMin(clock.now().addMSecs(qMax(1, *next)), until));
-        }
+        test::runTicks(
+            clock, [this] { return remote.tick(); }, seconds * 1000, 1);
     }
     QStringList protocolTexts() const { return test::protocolTexts(clock.now().date()); }
 };
