@@ -72,6 +72,14 @@ struct ProgramRunRig {
         logIn(&run->loginDialog(), mode, password);
     }
 
+    // A run with the project "Anlage" opened at the first login, in `mode`.
+    void startWithProject(Mode mode)
+    {
+        addProject();
+        start();
+        logInAndOpen(mode);
+    }
+
     // A change of mode through the menu of the main window.
     void changeMode(Mode mode, const QString& password = {})
     {

@@ -165,6 +165,13 @@ int profileCount(const QString& path, const QString& name)
     return q.executeStep() ? q.getColumn(0).getInt() : -1;
 }
 
+int layoutVersion(const QString& path)
+{
+    Database db(path, Database::Access::ReadOnly);
+    SQLite::Statement q(db.sql(), "SELECT Versionsnummer FROM Einstellungen WHERE Bezeichnung = 'Version'");
+    return q.executeStep() ? q.getColumn(0).getInt() : -1;
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);

@@ -27,6 +27,9 @@ void addProfile(const QString& path, const QString& name = QStringLiteral("Reini
 // How many access profiles of that name the project holds.
 int profileCount(const QString& path, const QString& name = QStringLiteral("Reinigung"));
 
+// The version the settings row "Version" names; -1 without one.
+int layoutVersion(const QString& path);
+
 // The bytes of a file; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
 
