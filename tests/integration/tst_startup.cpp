@@ -1,4 +1,5 @@
 // The real program, started as a process on a fresh program folder.
+#include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
 #include "core/online/DayFileReader.h"
 #include "core/project/ProjectTemplate.h"
@@ -93,17 +94,9 @@ bool waitForStartLine(const QString& home)
     return QTest::qWaitFor([&home] { return !protocol(home).isEmpty(); }, 30000);
 }
 
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 void writeConfig(const QTemporaryDir& home, const QByteArray& text)
 {
-    writeFile(home.filePath(QStringLiteral("VARNOXCF.INI")), text);
+    test::writeBytes(home.filePath(QStringLiteral("VARNOXCF.INI")), text);
 }
 
 QStringList filesIn(const QString& folder)
@@ -221,8 +214,8 @@ private slots:
 
         // A mistake comes first too, in the language chosen last, before the
         // language dialog that the operator wants at every start.
-        writeFile(home.filePath(QStringLiteral(".config/varnox/varnox.ini")),
-                  "[MultiLang]\nLangId=1033\nShowDialog=true\n");
+        test::writeBytes(
+            home.filePath(QStringLiteral(".config/varnox/varnox.ini")), "[MultiLang]\nLangId=1033\nShowDialog=true\n");
         QVERIFY(program.start({"-platform", "xcb", "--bogus"}) && program.process().waitForFinished(30000));
         QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.process().exitCode(), 2);
@@ -251,13 +244,13 @@ private slots:
         std::optional<FullDisk> disk;
         std::optional<test::ReadOnlyFolder> readOnly;
         if (cause == "cannot be made") {
-            writeFile(base.filePath(QStringLiteral("datei")), "a file, not a folder");
+            test::writeBytes(base.filePath(QStringLiteral("datei")), "a file, not a folder");
             home = base.filePath(QStringLiteral("datei/varnox"));
         } else {
             QVERIFY(QDir().mkpath(home));
             if (cause == "disk full" && !disk.emplace(home).active())
                 QSKIP("no file system can be mounted here");
-            writeFile(home + QStringLiteral("/VARNOXCF.INI"), ini);
+            test::writeBytes(home + QStringLiteral("/VARNOXCF.INI"), ini);
             if (disk)
                 disk->fill();
             if (cause == "not writable" && !readOnly.emplace(home).active())

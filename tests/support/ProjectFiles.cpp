@@ -172,6 +172,14 @@ int layoutVersion(const QString& path)
     return q.executeStep() ? q.getColumn(0).getInt() : -1;
 }
 
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);

@@ -30,6 +30,9 @@ int profileCount(const QString& path, const QString& name = QStringLiteral("Rein
 // The version the settings row "Version" names; -1 without one.
 int layoutVersion(const QString& path);
 
+// Writes `bytes` to `path`, making its folder; a test that cannot write it stops.
+void writeBytes(const QString& path, const QByteArray& bytes);
+
 // The bytes of a file; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
 

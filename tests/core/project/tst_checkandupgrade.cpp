@@ -27,14 +27,6 @@ QString projectFile(const QString& name)
     return ProgramFolder::projectsDir() + QLatin1Char('/') + name;
 }
 
-void writeBytes(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
-
 QStringList column(Database& db, const std::string& sql)
 {
     SQLite::Statement q(db.sql(), sql);
@@ -143,7 +135,7 @@ private slots:
             };
         };
         const auto bytes = [](const QByteArray& content) -> Damage {
-            return [content](const QString& path) { writeBytes(path, content); };
+            return [content](const QString& path) { test::writeBytes(path, content); };
         };
         // A sound file of some size, cut in half or with a run of pages overwritten.
         const auto damaged = [](bool truncate) -> Damage {
@@ -156,7 +148,7 @@ private slots:
                     content.truncate(content.size() / 2);
                 else
                     content.replace(content.size() - 6000, 3000, QByteArray(3000, '\x5a'));
-                writeBytes(path, content);
+                test::writeBytes(path, content);
             };
         };
         const QString wrongVersion = "Die Projektdatei ANLAGE.MDB besitzt eine falsche Versionsnummer.\r\n"
@@ -179,7 +171,7 @@ private slots:
             test::writeProject(path, Layout::Version8);
             QByteArray content = test::fileBytes(path);
             content.chop(1);
-            writeBytes(path, content);
+            test::writeBytes(path, content);
         }) << QStringList{noProject} << "Fehler";
         QTest::newRow("page overwritten") << damaged(false) << QStringList{noProject} << "Fehler";
         const QString missingTables = "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"

@@ -36,13 +36,6 @@ struct Rig {
     QStringList folderEntries() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 };
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 Message failure(const QString& reason)
 {
     return test::message("Die zusätzliche Speicherung kann nicht durchgeführt werden.\r\n" + reason,
@@ -90,7 +83,7 @@ private slots:
     void copyReplacesTheOlderOne()
     {
         Rig rig;
-        writeFile(rig.copy, "an older copy");
+        test::writeBytes(rig.copy, "an older copy");
         QVERIFY(rig.saveChange());
         const QString workCopy = workCopyPath(rig.workCopy);
         QCOMPARE(test::projectDigest(rig.copy), test::projectDigest(workCopy));
@@ -126,7 +119,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, reason);
         Rig rig;
-        writeFile(rig.copy, "an older copy");
+        test::writeBytes(rig.copy, "an older copy");
         std::unique_ptr<test::ReadOnlyFolder> readOnly;
         std::unique_ptr<SmallFileSystem> small;
         if (fault == "empty") {
@@ -135,7 +128,7 @@ private slots:
             QDir(rig.folder).removeRecursively();
         } else if (fault == "file") {
             QDir(rig.folder).removeRecursively();
-            writeFile(rig.folder, "a file");
+            test::writeBytes(rig.folder, "a file");
         } else if (fault == "read-only") {
             readOnly = std::make_unique<test::ReadOnlyFolder>(rig.folder);
             if (!readOnly->active())
@@ -145,7 +138,7 @@ private slots:
             small = std::make_unique<SmallFileSystem>(rig.folder);
             if (!small->mounted())
                 QSKIP("a file system may not be mounted here");
-            writeFile(rig.copy, "an older copy");
+            test::writeBytes(rig.copy, "an older copy");
             small->fill();
         }
         const Outcome outcome = rig.saveChange();
