@@ -266,9 +266,7 @@ private slots:
         QVERIFY(said.contains("\r\nDas Programm wird beendet."));
         QCOMPARE(filesIn(home), before);
         if (cause != "cannot be made") {
-            QFile f(home + QStringLiteral("/VARNOXCF.INI"));
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), ini);
+            QCOMPARE(test::fileBytes(home + QStringLiteral("/VARNOXCF.INI")), ini);
         }
     }
 

@@ -180,6 +180,13 @@ void writeBytes(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+void appendBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::Append) || f.write(bytes) != bytes.size())
+        qFatal("cannot append to %s", qPrintable(path));
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);

@@ -1,3 +1,4 @@
+#include "ProjectFiles.h"
 #include "ProtocolHome.h"
 #include "ui/common/MessageBox.h"
 #include "ui/protocol/FrmLogAnz.h"
@@ -88,10 +89,8 @@ private slots:
     void listsFiltersMarksSortsAndExports()
     {
         Viewer v(true);
-        QFile file(DailyProtocol::filePath(kDay));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("eingeschoben\r\n\r\n");
-        file.close();
+        const QString file = DailyProtocol::filePath(kDay);
+        test::appendBytes(file, "eingeschoben\r\n\r\n");
 
         v.find<QLineEdit>("TxtEntryWithThis")->setText(QStringLiteral("LESER"));
         v.click("CmdSearch");

@@ -1,6 +1,7 @@
 // The printed documents as data and the clipboard exports: table formats,
 // header and footer parts, the handover protocol's text blocks, the readers
 // of a key, the list of all keys and the daily protocol read for print.
+#include "ProjectFiles.h"
 #include "ProjectFixture.h"
 #include "ProtocolHome.h"
 #include "core/reports/DayReport.h"
@@ -238,10 +239,7 @@ private slots:
         home.protocol.write("Programm gestartet");
         home.clock.advanceSecs(1);
         home.protocol.write("Leser\tmit Tab");
-        QFile file(DailyProtocol::filePath(kDay));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("beschaedigt\r\n\r\n06:00:02\tnachgetragen\r\n");
-        file.close();
+        test::appendBytes(DailyProtocol::filePath(kDay), "beschaedigt\r\n\r\n06:00:02\tnachgetragen\r\n");
 
         DayReport report(home.protocol.cipher(), kDay);
         Document doc;

@@ -1,6 +1,7 @@
 // Logging in to a mode, the passwords of the modes and how they are kept;
 // the way out with its questions, the command line and one run per folder.
 #include "MessageCompare.h"
+#include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
@@ -316,9 +317,7 @@ private slots:
             QTemporaryDir other;
             InstanceLock probe(other.path());
             QVERIFY(probe.acquire());
-            QFile file(other.filePath(InstanceLock::fileName()));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            living = file.readAll();
+            living = test::fileBytes(other.filePath(InstanceLock::fileName()));
         }
         home.writeFile(InstanceLock::fileName(), living);
         QVERIFY(!InstanceLock(home.path()).acquire());
