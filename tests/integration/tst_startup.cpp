@@ -1,6 +1,7 @@
 // The real program, started as a process on a fresh program folder.
 #include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
+#include "SmallDisk.h"
 #include "core/online/DayFileReader.h"
 #include "core/project/ProjectTemplate.h"
 #include "core/shell/Scramble.h"
@@ -12,7 +13,6 @@
 
 #include <csignal>
 #include <optional>
-#include <sys/mount.h>
 #include <sys/resource.h>
 
 using namespace varnox;
@@ -103,36 +103,6 @@ QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// A small file system of its own at `path`, filled to the last byte: a real
-// full disk. Mounting it needs a right that a developer's machine or a
-// container run as root gives and other machines may not; active() says
-// whether it could be made.
-class FullDisk {
-public:
-    explicit FullDisk(const QString& path) : m_path(QFile::encodeName(path))
-    {
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
-    }
-    ~FullDisk()
-    {
-        if (m_mounted)
-            ::umount2(m_path.constData(), MNT_DETACH);
-    }
-    bool active() const { return m_mounted; }
-    void fill() const
-    {
-        QFile ballast(QString::fromLocal8Bit(m_path) + QStringLiteral("/ballast"));
-        if (!ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        const QByteArray block(4096, 'x');
-        while (ballast.write(block) == block.size()) { }
-    }
-
-private:
-    QByteArray m_path;
-    bool m_mounted = false;
-};
 
 }  // namespace
 
@@ -241,14 +211,14 @@ private slots:
         QTemporaryDir base;
         QString home = base.filePath(QStringLiteral("varnox"));
         const QByteArray ini = "; Leitstand\n[Config]\nRecording=255\n";  // Encrypt would be added
-        std::optional<FullDisk> disk;
+        std::optional<test::SmallDisk> disk;
         std::optional<test::ReadOnlyFolder> readOnly;
         if (cause == "cannot be made") {
             test::writeBytes(base.filePath(QStringLiteral("datei")), "a file, not a folder");
             home = base.filePath(QStringLiteral("datei/varnox"));
         } else {
             QVERIFY(QDir().mkpath(home));
-            if (cause == "disk full" && !disk.emplace(home).active())
+            if (cause == "disk full" && !disk.emplace(home).mounted())
                 QSKIP("no file system can be mounted here");
             test::writeBytes(home + QStringLiteral("/VARNOXCF.INI"), ini);
             if (disk)

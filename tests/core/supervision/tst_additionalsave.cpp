@@ -4,12 +4,12 @@
 #include "MessageCompare.h"
 #include "ProjectWorld.h"
 #include "ReadOnlyFolder.h"
+#include "SmallDisk.h"
 #include "core/project/ProjectPaths.h"
 #include "core/supervision/AdditionalSave.h"
 #include "core/supervision/SupervisionSettings.h"
 
 #include <QTest>
-#include <sys/mount.h>
 
 using namespace varnox;
 
@@ -41,36 +41,6 @@ Message failure(const QString& reason)
     return test::message("Die zusätzliche Speicherung kann nicht durchgeführt werden.\r\n" + reason,
         "Zusätzliche Speicherung", MessageIcon::Exclamation);
 }
-
-// A small file system of its own, where the test may mount one.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& path)
-        : m_path(QFile::encodeName(path))
-    {
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, "size=1m") == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (m_mounted)
-            ::umount2(m_path.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-
-    // Takes every byte that is left.
-    void fill() const
-    {
-        QFile filler(QFile::decodeName(m_path) + "/filler");
-        if (!filler.open(QIODevice::WriteOnly))
-            return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) { }
-    }
-
-private:
-    QByteArray m_path;
-    bool m_mounted = false;
-};
 
 } // namespace
 
@@ -121,7 +91,7 @@ private slots:
         Rig rig;
         test::writeBytes(rig.copy, "an older copy");
         std::unique_ptr<test::ReadOnlyFolder> readOnly;
-        std::unique_ptr<SmallFileSystem> small;
+        std::unique_ptr<test::SmallDisk> small;
         if (fault == "empty") {
             rig.setting.text.clear();
         } else if (fault == "gone") {
@@ -135,7 +105,7 @@ private slots:
                 QSKIP("no way to make a folder refuse writing here");
         } else if (fault == "full") {
             QFile::remove(rig.copy);
-            small = std::make_unique<SmallFileSystem>(rig.folder);
+            small = std::make_unique<test::SmallDisk>(rig.folder, "size=1m");
             if (!small->mounted())
                 QSKIP("a file system may not be mounted here");
             test::writeBytes(rig.copy, "an older copy");
