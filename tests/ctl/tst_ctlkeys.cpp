@@ -119,9 +119,9 @@ private slots:
         QTest::newRow("fields") << kHeader + "1,Anna\r\n" << QString("line 2: Die Zeile hat 2 Felder statt 6.");
         QTest::newRow("latin-1") << kHeader + "1,J\xFCrgen,,,,\r\n" << QString("line 2: Die Datei ist nicht in UTF-8");
         QTest::newRow("time") << kHeader + "1,Anna,,,2027-13-01T08:00,2027-12-01T08:00\r\n"
-                              << QString("line 2: \"2027-13-01T08:00\" ist kein Zeitpunkt");
+                              << "line 2: \"2027-13-01T08:00\" ist kein Zeitpunkt";
         QTest::newRow("order") << kHeader + "1,Anna,,,2027-02-01T08:00,2027-01-01T08:00\r\n"
-                               << QString("line 2: Endzeit liegt vor der Startzeit!");
+                               << "line 2: Endzeit liegt vor der Startzeit!";
     }
 
     void filesThatAreNoKeyList()

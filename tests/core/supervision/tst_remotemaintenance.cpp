@@ -91,7 +91,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("no path") << "" << QString("Keine Datei für Fernwartung eingetragen!");
         QTest::newRow("no such file") << "server/gone.mdb"
-                                      << QString("Eingetragene Datei für Fernwartung existiert nicht!");
+                                      << "Eingetragene Datei für Fernwartung existiert nicht!";
         QTest::newRow("a folder") << "server" << QString("Eingetragene Datei für Fernwartung existiert nicht!");
     }
 
