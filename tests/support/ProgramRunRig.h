@@ -43,9 +43,7 @@ struct ProgramRunRig {
     {
         home.writeFile("VARNOXCF.INI", config);
         QDir().mkpath(home.file("projekte"));
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-        MessageBox::clearQueue();
+        unattendedMessages();
     }
 
     // A new project file of the current layout in the project folder.

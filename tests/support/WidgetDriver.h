@@ -142,6 +142,15 @@ void whenModal(std::function<void(T*)> act, int triesLeft = 500)
     });
 }
 
+// Message boxes take their answers from the queue instead of an operator;
+// the record of shown ones and the queue start empty.
+inline void unattendedMessages()
+{
+    MessageBox::setUnattended(true);
+    MessageBox::clearShown();
+    MessageBox::clearQueue();
+}
+
 inline QString lastMessageTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }
 
 }  // namespace varnox::test

@@ -1,5 +1,6 @@
 #include "ProjectFiles.h"
 #include "ProtocolHome.h"
+#include "WidgetDriver.h"
 #include "ui/common/MessageBox.h"
 #include "ui/protocol/FrmLogAnz.h"
 
@@ -63,11 +64,7 @@ class TestFrmLogAnz : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-    }
+    void init() { test::unattendedMessages(); }
 
     void calendarShowsDaysWithFile()
     {

@@ -115,9 +115,7 @@ class TestPrinting : public QObject {
 private slots:
     void init()
     {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-        MessageBox::clearQueue();
+        unattendedMessages();
         PrinterChoice::redirectToPdf({});
     }
 
