@@ -320,11 +320,9 @@ private slots:
         ports[15] = 255;
         QVERIFY(SaveComAssignment(path, ports).isOk());
         QCOMPARE(readComAssignment(path), ports);
-        QCOMPARE(GetBusComPort(path, 1), 3);
-        QCOMPARE(GetBusComPort(path, 8), 9);
-        QCOMPARE(GetBusComPort(path, 2), 0);
-        QCOMPARE(GetBusComPort(path, 17), 0);  // rows above 16 are not touched
-        QCOMPARE(GetBusComPort(path, 99), 0);  // no such row
+        // Rows above 16 are not touched; line 99 has no row.
+        for (const auto& [line, com] : { std::pair { 1, 3 }, { 8, 9 }, { 2, 0 }, { 17, 0 }, { 99, 0 } })
+            QCOMPARE(GetBusComPort(path, line), com);
     }
 
     void duplicatePortStoresNothing_data()

@@ -32,9 +32,9 @@ private slots:
     {
         for (const auto& [address, text] : { std::pair { 5, "1105" }, { 12, "110C" }, { 0, "1100" }, { 63, "113F" } })
             QCOMPARE(FunctionProtocol::doorOpener(address), text);
-        QCOMPARE(FunctionProtocol::control(123456, 3), "61E24003");
-        QCOMPARE(FunctionProtocol::control(0, 1), "60000001");
-        QCOMPARE(FunctionProtocol::control(999999, 200), "6F423FC8");
+        for (const auto& [serial, number, text] :
+            { std::tuple { 123456, 3, "61E24003" }, { 0, 1, "60000001" }, { 999999, 200, "6F423FC8" } })
+            QCOMPARE(FunctionProtocol::control(serial, number), text);
         QCOMPARE(FunctionProtocol::free("ab12"), "AB12");
 
         QCOMPARE(FunctionProtocol::doorOpenerAddress("113F"), 63);
