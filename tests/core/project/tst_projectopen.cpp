@@ -93,8 +93,7 @@ private slots:
         QCOMPARE(w.session.failedLogins, noProjectMessageShown ? failedLogins : 0);
         QVERIFY(!w.session.noProjectMessageShown);
         QCOMPARE(w.host.calls, QStringList({"closeLoginDialog", "fillMainWindow", "startSupervision"}));
-        QCOMPARE(saved.size(), 1);
-        QCOMPARE(saved.first().first().toBool(), true);
+        QCOMPARE(saved, QList<QVariantList>({ { true } }));
     }
 
     void nothingSelected()
