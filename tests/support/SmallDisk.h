@@ -42,4 +42,4 @@ private:
     bool m_mounted = false;
 };
 
-}  // namespace varnox::test
+} // namespace varnox::test
