@@ -115,12 +115,9 @@ private slots:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("report");
         QTest::newRow("no header") << QByteArray("1,Anna,,,,\r\n") << "line 1: Die erste Zeile muss die Spaltenköpfe";
-        QTest::newRow("open quote") << kHeader + "1,\"Anna,,,,\r\n"
-                                    << "line 2: Ein Feld in Anführungszeichen";
-        QTest::newRow("fields") << kHeader + "1,Anna\r\n"
-                                << "line 2: Die Zeile hat 2 Felder statt 6.";
-        QTest::newRow("latin-1") << kHeader + "1,J\xFCrgen,,,,\r\n"
-                                 << "line 2: Die Datei ist nicht in UTF-8";
+        QTest::newRow("open quote") << kHeader + "1,\"Anna,,,,\r\n" << QString("line 2: Ein Feld in Anführungszeichen");
+        QTest::newRow("fields") << kHeader + "1,Anna\r\n" << QString("line 2: Die Zeile hat 2 Felder statt 6.");
+        QTest::newRow("latin-1") << kHeader + "1,J\xFCrgen,,,,\r\n" << QString("line 2: Die Datei ist nicht in UTF-8");
         QTest::newRow("time") << kHeader + "1,Anna,,,2027-13-01T08:00,2027-12-01T08:00\r\n"
                               << "line 2: \"2027-13-01T08:00\" ist kein Zeitpunkt";
         QTest::newRow("order") << kHeader + "1,Anna,,,2027-02-01T08:00,2027-01-01T08:00\r\n"

@@ -40,13 +40,6 @@ QByteArray writeDay(const QStringList& texts)
     return fileBytes(DailyProtocol::filePath(kDay));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 } // namespace
 
 class TestCtlProject : public QObject {
@@ -61,7 +54,7 @@ private slots:
         QVERIFY(makeProject(ctl, "P"));
         QCOMPARE(ctl({ "check", "P" }).out, QStringLiteral("Die Projektdatei \"P.mdb\" ist in Ordnung (Version 8).\n"));
         const QByteArray whole = fileBytes(ctl.project("P"));
-        writeFile(ctl.project("P"), whole.left(whole.size() / 2 + 100));
+        writeBytes(ctl.project("P"), whole.left(whole.size() / 2 + 100));
         const CtlResult r = ctl({ "check", "P" });
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, terminal(notAProjectFileMessage(QStringLiteral("P.MDB"))));
@@ -190,7 +183,7 @@ private slots:
                 ++at;
             lines[line][at] = char(lines[line][at] ^ 0x20);
         }
-        writeFile(DailyProtocol::filePath(kDay), lines.join('\n'));
+        writeBytes(DailyProtocol::filePath(kDay), lines.join('\n'));
         const CtlResult damaged = ctl({ "protocol", "05122026", "--verify" });
         QCOMPARE(damaged.status, 1);
         QVERIFY2(damaged.out.contains(mark), qPrintable(damaged.out));

@@ -2,6 +2,7 @@
 // kept as the user changed it, and the headless run that shows key requests
 // being decided and ends both the program and the simulator on Ctrl-C.
 #include "../ctl/CtlRun.h"
+#include "ProjectFiles.h"
 #include "core/shell/ConfigFile.h"
 #include "core/shell/PasswordStore.h"
 
@@ -23,12 +24,6 @@ int setUp(const QString& home)
         { QStringLiteral(VARNOX_SOURCE_DIR "/scripts/demo-setup"), home, QStringLiteral(VARNOX_BINARY_DIR) });
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The rows of a CSV listing without its header, the fields of each.
 QList<QStringList> csvRows(const QString& home, const QString& kind)
 {
@@ -43,7 +38,7 @@ QList<QStringList> csvRows(const QString& home, const QString& kind)
 // The values of an option in the simulator's argument file.
 QStringList simValues(const QString& home, const QString& option)
 {
-    const QStringList args = QString::fromUtf8(bytesOf(home + "/bussim.args")).split('\n');
+    const QStringList args = QString::fromUtf8(fileBytes(home + "/bussim.args")).split('\n');
     QStringList values;
     for (qsizetype i = 0; i + 1 < args.size(); ++i)
         if (args[i] == option)
@@ -62,8 +57,8 @@ QStringList processesNaming(const QString& path)
         const int pid = it.fileName().toInt(&isPid);
         if (!isPid || pid == ::getpid())
             continue;
-        const QByteArray cmdline = bytesOf(dir + "/cmdline");
-        if (cmdline.contains(needle) || bytesOf(dir + "/environ").contains(needle))
+        const QByteArray cmdline = fileBytes(dir + "/cmdline");
+        if (cmdline.contains(needle) || fileBytes(dir + "/environ").contains(needle))
             found << QString::number(pid) + ' ' + QString::fromLocal8Bit(cmdline).replace(QChar(0), ' ');
     }
     return found;
@@ -125,11 +120,11 @@ private slots:
         const QString home = dir.filePath("demo-home");
         QCOMPARE(setUp(home), 0);
         QCOMPARE(runCtl(home, { "add", "key", "Demo", "--number", "B001", "--name", "Neu" }).status, 0);
-        const QByteArray project = bytesOf(home + "/projekte/Demo.mdb");
-        const QByteArray config = bytesOf(home + "/VARNOXCF.INI");
+        const QByteArray project = fileBytes(home + "/projekte/Demo.mdb");
+        const QByteArray config = fileBytes(home + "/VARNOXCF.INI");
         QCOMPARE(setUp(home), 0);
-        QCOMPARE(bytesOf(home + "/projekte/Demo.mdb"), project);
-        QCOMPARE(bytesOf(home + "/VARNOXCF.INI"), config);
+        QCOMPARE(fileBytes(home + "/projekte/Demo.mdb"), project);
+        QCOMPARE(fileBytes(home + "/VARNOXCF.INI"), config);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { "demo-home" });
     }
 
@@ -172,7 +167,7 @@ private slots:
         QVERIFY2(shown.contains("\tProgramm beendet\n"), qPrintable(shown));
         QCOMPARE(processesNaming(home), QStringList());
         QVERIFY(!QFileInfo(home + "/bus/line01").isSymLink()); // the simulator took its links along
-        QVERIFY(!bytesOf(home + "/bussim.log").contains("!! invalid frame"));
+        QVERIFY(!fileBytes(home + "/bussim.log").contains("!! invalid frame"));
     }
 };
 

@@ -1,5 +1,7 @@
 // The real program, started as a process on a fresh program folder.
+#include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
+#include "SmallDisk.h"
 #include "core/online/DayFileReader.h"
 #include "core/project/ProjectTemplate.h"
 #include "core/shell/Scramble.h"
@@ -11,7 +13,6 @@
 
 #include <csignal>
 #include <optional>
-#include <sys/mount.h>
 #include <sys/resource.h>
 
 using namespace varnox;
@@ -93,53 +94,15 @@ bool waitForStartLine(const QString& home)
     return QTest::qWaitFor([&home] { return !protocol(home).isEmpty(); }, 30000);
 }
 
-void writeFile(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 void writeConfig(const QTemporaryDir& home, const QByteArray& text)
 {
-    writeFile(home.filePath(QStringLiteral("VARNOXCF.INI")), text);
+    test::writeBytes(home.filePath(QStringLiteral("VARNOXCF.INI")), text);
 }
 
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
-
-// A small file system of its own at `path`, filled to the last byte: a real
-// full disk. Mounting it needs a right that a developer's machine or a
-// container run as root gives and other machines may not; active() says
-// whether it could be made.
-class FullDisk {
-public:
-    explicit FullDisk(const QString& path) : m_path(QFile::encodeName(path))
-    {
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
-    }
-    ~FullDisk()
-    {
-        if (m_mounted)
-            ::umount2(m_path.constData(), MNT_DETACH);
-    }
-    bool active() const { return m_mounted; }
-    void fill() const
-    {
-        QFile ballast(QString::fromLocal8Bit(m_path) + QStringLiteral("/ballast"));
-        if (!ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        const QByteArray block(4096, 'x');
-        while (ballast.write(block) == block.size()) { }
-    }
-
-private:
-    QByteArray m_path;
-    bool m_mounted = false;
-};
 
 }  // namespace
 
@@ -221,8 +184,8 @@ private slots:
 
         // A mistake comes first too, in the language chosen last, before the
         // language dialog that the operator wants at every start.
-        writeFile(home.filePath(QStringLiteral(".config/varnox/varnox.ini")),
-                  "[MultiLang]\nLangId=1033\nShowDialog=true\n");
+        test::writeBytes(
+            home.filePath(QStringLiteral(".config/varnox/varnox.ini")), "[MultiLang]\nLangId=1033\nShowDialog=true\n");
         QVERIFY(program.start({"-platform", "xcb", "--bogus"}) && program.process().waitForFinished(30000));
         QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.process().exitCode(), 2);
@@ -248,16 +211,16 @@ private slots:
         QTemporaryDir base;
         QString home = base.filePath(QStringLiteral("varnox"));
         const QByteArray ini = "; Leitstand\n[Config]\nRecording=255\n";  // Encrypt would be added
-        std::optional<FullDisk> disk;
+        std::optional<test::SmallDisk> disk;
         std::optional<test::ReadOnlyFolder> readOnly;
         if (cause == "cannot be made") {
-            writeFile(base.filePath(QStringLiteral("datei")), "a file, not a folder");
+            test::writeBytes(base.filePath(QStringLiteral("datei")), "a file, not a folder");
             home = base.filePath(QStringLiteral("datei/varnox"));
         } else {
             QVERIFY(QDir().mkpath(home));
-            if (cause == "disk full" && !disk.emplace(home).active())
+            if (cause == "disk full" && !disk.emplace(home).mounted())
                 QSKIP("no file system can be mounted here");
-            writeFile(home + QStringLiteral("/VARNOXCF.INI"), ini);
+            test::writeBytes(home + QStringLiteral("/VARNOXCF.INI"), ini);
             if (disk)
                 disk->fill();
             if (cause == "not writable" && !readOnly.emplace(home).active())
@@ -273,9 +236,7 @@ private slots:
         QVERIFY(said.contains("\r\nDas Programm wird beendet."));
         QCOMPARE(filesIn(home), before);
         if (cause != "cannot be made") {
-            QFile f(home + QStringLiteral("/VARNOXCF.INI"));
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), ini);
+            QCOMPARE(test::fileBytes(home + QStringLiteral("/VARNOXCF.INI")), ini);
         }
     }
 

@@ -2,6 +2,8 @@
 
 #include "core/shell/Clock.h"
 
+#include <optional>
+
 namespace varnox::test {
 
 // A clock that shows what the test sets and moves only when told.
@@ -16,5 +18,18 @@ public:
 private:
     QDateTime m_now;
 };
+
+// Ticks `tick` as its timer would, moving `clock` on by each interval it asks
+// for (at least `minStepMs`), until it stops or `budgetMs` is spent.
+template <typename Tick> void runTicks(FakeClock& clock, Tick tick, qint64 budgetMs, int minStepMs = 0)
+{
+    const QDateTime until = clock.now().addMSecs(budgetMs);
+    while (clock.now() < until) {
+        const std::optional<int> next = tick();
+        if (!next)
+            return;
+        clock.set(qMin(clock.now().addMSecs(qMax(minStepMs, *next)), until));
+    }
+}
 
 }  // namespace varnox::test

@@ -43,9 +43,7 @@ struct ProgramRunRig {
     {
         home.writeFile("VARNOXCF.INI", config);
         QDir().mkpath(home.file("projekte"));
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-        MessageBox::clearQueue();
+        unattendedMessages();
     }
 
     // A new project file of the current layout in the project folder.
@@ -70,6 +68,14 @@ struct ProgramRunRig {
     {
         chooseProject(file);
         logIn(&run->loginDialog(), mode, password);
+    }
+
+    // A run with the project "Anlage" opened at the first login, in `mode`.
+    void startWithProject(Mode mode)
+    {
+        addProject();
+        start();
+        logInAndOpen(mode);
     }
 
     // A change of mode through the menu of the main window.

@@ -165,6 +165,28 @@ int profileCount(const QString& path, const QString& name)
     return q.executeStep() ? q.getColumn(0).getInt() : -1;
 }
 
+int layoutVersion(const QString& path)
+{
+    Database db(path, Database::Access::ReadOnly);
+    SQLite::Statement q(db.sql(), "SELECT Versionsnummer FROM Einstellungen WHERE Bezeichnung = 'Version'");
+    return q.executeStep() ? q.getColumn(0).getInt() : -1;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void appendBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::Append) || f.write(bytes) != bytes.size())
+        qFatal("cannot append to %s", qPrintable(path));
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);

@@ -27,6 +27,15 @@ void addProfile(const QString& path, const QString& name = QStringLiteral("Reini
 // How many access profiles of that name the project holds.
 int profileCount(const QString& path, const QString& name = QStringLiteral("Reinigung"));
 
+// The version the settings row "Version" names; -1 without one.
+int layoutVersion(const QString& path);
+
+// Writes `bytes` to `path`, making its folder; a test that cannot write it stops.
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+// Adds `bytes` at the end of the file at `path`; a test that cannot stops.
+void appendBytes(const QString& path, const QByteArray& bytes);
+
 // The bytes of a file; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
 

@@ -109,6 +109,11 @@ public:
 
     int keyCount(const QString& serial) const { return intValue("SELECT Sanzahl FROM Leser WHERE Seriennr = ?", serial); }
     int modify(const QString& serial) const { return intValue("SELECT Modify FROM Leser WHERE Seriennr = ?", serial); }
+    // The key count and the transfer mark of a reader as "count/mark", e.g. "250/1".
+    QString counted(const QString& serial) const
+    {
+        return value("SELECT coalesce(Sanzahl, 0) || '/' || Modify FROM Leser WHERE Seriennr = ?", serial);
+    }
 
     // Readers whose key count differs from a fresh count over the links.
     QStringList miscounted() const

@@ -76,6 +76,25 @@ inline void choose(const QWidget* root, const char* comboName, const QString& te
     emit combo->activated(combo->currentIndex());
 }
 
+// What each named control shows: the text of a box, label or button, the
+// entry of a combo box, "[x]" or "[ ]" for a check box or option.
+inline QStringList values(const QWidget* root, std::initializer_list<const char*> names)
+{
+    QStringList out;
+    for (const char* name : names) {
+        QWidget* target = control(root, name);
+        if (auto* button = qobject_cast<QAbstractButton*>(target))
+            out << (!button->isCheckable() ? button->text() : button->isChecked() ? "[x]" : "[ ]");
+        else if (auto* box = qobject_cast<QLineEdit*>(target))
+            out << box->text();
+        else if (auto* combo = qobject_cast<QComboBox*>(target))
+            out << combo->currentText();
+        else
+            out << control<QLabel>(root, name)->text();
+    }
+    return out;
+}
+
 inline QStringList items(const QListWidget* list)
 {
     QStringList texts;
@@ -121,6 +140,15 @@ void whenModal(std::function<void(T*)> act, int triesLeft = 500)
             dialog->done(0);
         }
     });
+}
+
+// Message boxes take their answers from the queue instead of an operator;
+// the record of shown ones and the queue start empty.
+inline void unattendedMessages()
+{
+    MessageBox::setUnattended(true);
+    MessageBox::clearShown();
+    MessageBox::clearQueue();
 }
 
 inline QString lastMessageTitle() { return MessageBox::shown().isEmpty() ? QString() : MessageBox::shown().last().title; }

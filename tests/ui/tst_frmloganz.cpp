@@ -1,4 +1,6 @@
+#include "ProjectFiles.h"
 #include "ProtocolHome.h"
+#include "WidgetDriver.h"
 #include "ui/common/MessageBox.h"
 #include "ui/protocol/FrmLogAnz.h"
 
@@ -62,11 +64,7 @@ class TestFrmLogAnz : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-    }
+    void init() { test::unattendedMessages(); }
 
     void calendarShowsDaysWithFile()
     {
@@ -88,10 +86,8 @@ private slots:
     void listsFiltersMarksSortsAndExports()
     {
         Viewer v(true);
-        QFile file(DailyProtocol::filePath(kDay));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("eingeschoben\r\n\r\n");
-        file.close();
+        const QString file = DailyProtocol::filePath(kDay);
+        test::appendBytes(file, "eingeschoben\r\n\r\n");
 
         v.find<QLineEdit>("TxtEntryWithThis")->setText(QStringLiteral("LESER"));
         v.click("CmdSearch");

@@ -66,9 +66,7 @@ private slots:
     void everyMenuItemPageAndButtonFollowsTheMode()
     {
         ProgramRunRig r;
-        r.addProject();
-        r.start();
-        r.logInAndOpen(Mode::Konfiguration);
+        r.startWithProject(Mode::Konfiguration);
         QVERIFY(r.window().isVisible());
         SetSaved(false);
         checkTables(r.window(), Mode::Konfiguration);
@@ -88,9 +86,7 @@ private slots:
     void saveCommandsOfferSavingOnlyAfterAChange()
     {
         ProgramRunRig r;
-        r.addProject();
-        r.start();
-        r.logInAndOpen(Mode::Konfiguration);
+        r.startWithProject(Mode::Konfiguration);
         QAction* item = r.window().menuItem("Speichern");
         QAction* button = r.window().toolbarButton("Speichern");
         QVERIFY(!item->isEnabled() && !button->isEnabled());
@@ -116,9 +112,7 @@ private slots:
     void pageActionsSelectTheirPages()
     {
         ProgramRunRig r;
-        r.addProject();
-        r.start();
-        r.logInAndOpen(Mode::Konfiguration);
+        r.startWithProject(Mode::Konfiguration);
         FrmMain& w = r.window();
         // The keys in their groups; the save button is the third.
         QStringList order;
@@ -182,9 +176,7 @@ private slots:
     void cancelledModeChangeKeepsModeAndPage()
     {
         ProgramRunRig r;
-        r.addProject();
-        r.start();
-        r.logInAndOpen(Mode::Konfiguration);
+        r.startWithProject(Mode::Konfiguration);
         PasswordStore(r.run->config()).store(Mode::Standard, "Tor7");
         r.window().selectPage(3);
         whenModal<FrmLogIn>([](FrmLogIn* d) {

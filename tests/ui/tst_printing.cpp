@@ -2,6 +2,7 @@
 // handover protocol, the list of all keys, the daily protocol, the two
 // passes of page numbering, printing, and the exports of the windows.
 #include "PageServices.h"
+#include "ProjectFiles.h"
 #include "WidgetDriver.h"
 #include "core/online/DayFileReader.h"
 #include "core/reports/KeyListReport.h"
@@ -114,9 +115,7 @@ class TestPrinting : public QObject {
 private slots:
     void init()
     {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-        MessageBox::clearQueue();
+        unattendedMessages();
         PrinterChoice::redirectToPdf({});
     }
 
@@ -263,10 +262,7 @@ private slots:
     {
         Project p;
         p.protocol.write("Programm gestartet");
-        QFile file(DailyProtocol::filePath(kDay));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("beschaedigt\r\n\r\n");
-        file.close();
+        test::appendBytes(DailyProtocol::filePath(kDay), "beschaedigt\r\n\r\n");
 
         FrmPrint preview(p.protocol, kDay);
         waitComposed(preview);

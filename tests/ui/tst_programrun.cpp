@@ -2,7 +2,6 @@
 // project on the command line, the way out with its questions.
 #include "ProgramRunRig.h"
 #include "ProjectFiles.h"
-#include "core/project/Database.h"
 #include "core/project/SaveState.h"
 #include "core/shell/Version.h"
 #include "ui/main/MainPages.h"
@@ -11,19 +10,11 @@
 #include "ui/settings/FrmAllgemein.h"
 
 #include <QAction>
-#include <SQLiteCpp/Statement.h>
 
 using namespace varnox;
 using test::ProgramRunRig;
 
 namespace {
-
-QString versionOf(const QString& workCopy)
-{
-    Database db(workCopy);
-    SQLite::Statement q(db.sql(), "SELECT Versionsnummer FROM Einstellungen WHERE Bezeichnung = 'Version'");
-    return q.executeStep() ? QString::number(q.getColumn(0).getInt()) : QString();
-}
 
 void addReaderWaitingForData(const QString& projectFile)
 {
@@ -53,7 +44,7 @@ private slots:
         QCOMPARE(r.window().windowTitle(), "Varnox v" + versionText() + " - Projekt ANLAGE NORD");
         QCOMPARE(r.entries(), QStringList({"Programm gestartet", "Ohne Anmeldung --> Beobachtungsmodus"}));
         // Checked and upgraded like every other opening.
-        QCOMPARE(versionOf(r.home.file("projekte/~hlvanlage nord.tmp")), QString("8"));
+        QCOMPARE(test::layoutVersion(r.home.file("projekte/~hlvanlage nord.tmp")), 8);
         QVERIFY(MessageBox::shown().isEmpty());
 
         // The project stays the one of this run in every mode.
@@ -152,9 +143,7 @@ private slots:
     void messagesAndCommandsOfTheMenus()
     {
         ProgramRunRig r;
-        r.addProject();
-        r.start();
-        r.logInAndOpen(Mode::Konfiguration);
+        r.startWithProject(Mode::Konfiguration);
         // A port that failed in the background is reported once the event loop runs.
         const Message portFailed{.text = "COM-3 belegt", .title = "Schnittstellenfehler",
                                  .icon = MessageIcon::Critical, .focus = {}, .selectAll = false};

@@ -88,8 +88,7 @@ private slots:
         QVERIFY(MessageBox::shown().isEmpty());
 
         r.desk("00000000ABCD"); // a key of the project: its data and a word about it
-        QCOMPARE(r.field("TxtKeyNr"), QString("00000000ABCD"));
-        QCOMPARE(r.field("TxtKeyBez"), QString("Testkey"));
+        QCOMPARE(values(&r.window(), { "TxtKeyNr", "TxtKeyBez" }), QStringList({ "00000000ABCD", "Testkey" }));
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown()[0].text, QString("Schlüssel existiert bereits in der Projektdatei!"));
 

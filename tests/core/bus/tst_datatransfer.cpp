@@ -17,20 +17,9 @@ using Timeline = QList<QPair<qint64, QString>>;
 const int kSerial = 4711; // "01267" in the telegrams
 
 // A configuration block, every answer in time.
-const Timeline kBlockTimeline = {
-    { 0, "580B" },
-    { 300, "81001267" },
-    { 700, "8800" },
-    { 1150, "580B" },
-    { 1450, "81001267" },
-    { 1750, "82000005" },
-    { 1980, "820203FF" },
-    { 2210, "8400" },
-    { 2510, "820402E1" },
-    { 2740, "82068000" },
-    { 2970, "8404" },
-    { 3220, "5100" },
-};
+const Timeline kBlockTimeline = { { 0, "580B" }, { 300, "81001267" }, { 700, "8800" }, { 1150, "580B" },
+    { 1450, "81001267" }, { 1750, "82000005" }, { 1980, "820203FF" }, { 2210, "8400" }, { 2510, "820402E1" },
+    { 2740, "82068000" }, { 2970, "8404" }, { 3220, "5100" } };
 
 struct Rig : test::TransferRig {
     explicit Rig(bool central = true)

@@ -30,13 +30,11 @@ private slots:
 
     void telegramTextsAreBuiltAndReadBack()
     {
-        QCOMPARE(FunctionProtocol::doorOpener(5), "1105");
-        QCOMPARE(FunctionProtocol::doorOpener(12), "110C");
-        QCOMPARE(FunctionProtocol::doorOpener(0), "1100");
-        QCOMPARE(FunctionProtocol::doorOpener(63), "113F");
-        QCOMPARE(FunctionProtocol::control(123456, 3), "61E24003");
-        QCOMPARE(FunctionProtocol::control(0, 1), "60000001");
-        QCOMPARE(FunctionProtocol::control(999999, 200), "6F423FC8");
+        for (const auto& [address, text] : { std::pair { 5, "1105" }, { 12, "110C" }, { 0, "1100" }, { 63, "113F" } })
+            QCOMPARE(FunctionProtocol::doorOpener(address), text);
+        for (const auto& [serial, number, text] :
+            { std::tuple { 123456, 3, "61E24003" }, { 0, 1, "60000001" }, { 999999, 200, "6F423FC8" } })
+            QCOMPARE(FunctionProtocol::control(serial, number), text);
         QCOMPARE(FunctionProtocol::free("ab12"), "AB12");
 
         QCOMPARE(FunctionProtocol::doorOpenerAddress("113F"), 63);
@@ -74,10 +72,9 @@ private slots:
             step.fill(form);
             const std::optional<Message> m = FunctionOperations::check(form);
             QVERIFY2(m, qPrintable(step.title));
-            QCOMPARE(m->title, step.title);
-            QCOMPARE(m->focus, step.focus);
-            QCOMPARE(m->selectAll, step.selectAll);
-            QCOMPARE(m->icon, step.title == "Bedienungsfehler" ? MessageIcon::Critical : MessageIcon::Exclamation);
+            const MessageIcon icon
+                = step.title == "Bedienungsfehler" ? MessageIcon::Critical : MessageIcon::Exclamation;
+            QCOMPARE(*m, test::message(m->text, step.title, icon, step.focus, step.selectAll));
             texts << m->text;
         }
         QCOMPARE(texts[1], "Die Bezeichnung der Funktion ist zu lang!\r\nSie darf maximal 50 Zeichen betragen.");

@@ -1,6 +1,7 @@
 // The import of many keys at once stores, refuses and counts exactly what the
 // keys page's add does with the same keys one after the other, and without
 // leave to skip refused keys it leaves the work copy as it was.
+#include "ProjectFiles.h"
 #include "ProjectFixture.h"
 #include "core/model/KeyImport.h"
 #include "core/model/ValidityText.h"
@@ -166,17 +167,12 @@ private slots:
     void nothingWrittenUnlessAllPass()
     {
         const Project p;
-        QFile file(p.path());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        file.close();
+        const QByteArray bytes = test::fileBytes(p.path());
         for (const ImportMode mode : { ImportMode::AllOrNothing, ImportMode::CheckOnly }) {
             const KeyImportResult result = importKeys(p.path(), mixedKeys(), mode);
             QVERIFY(!result.written);
             QVERIFY(result.refused.size() > 5);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), bytes);
-            file.close();
+            QCOMPARE(test::fileBytes(p.path()), bytes);
         }
         const KeyImportResult clean
             = importKeys(p.path(), { row(2, "30", "Olga", "Büro"), row(3, "31", "Paul") }, ImportMode::AllOrNothing);

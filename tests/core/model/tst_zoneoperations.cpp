@@ -1,6 +1,7 @@
 // Time zones on a real work copy: the checks in their order with their
 // messages, what is stored, and the refusals; and what a stored zone covers:
 // fixed cases, then random zones against a minute-by-minute reading of the form.
+#include "MessageCompare.h"
 #include "ProjectFixture.h"
 #include "core/model/AssignmentOperations.h"
 #include "core/model/ZoneForm.h"
@@ -131,11 +132,11 @@ private slots:
         const QString path = p.path();
         const ZoneForm form = zone("Büro", {{0, 0, {0, kEndOfDay}}, {1, 4, {h(23, 45), kEndOfDay}}, {3, 6, {h(8), h(12, 15)}}});
         QVERIFY(createZone(path, form));
-        auto column = [&](const char* sql) { return p.value(sql, "büro"); };
-        QCOMPARE(column("SELECT MoSzeit1 || '-' || MoEzeit1 FROM Zeitzonen WHERE Tname = ?"), "00:00:00-00:00:00");
-        QCOMPARE(column("SELECT FrSzeit2 || '-' || FrEzeit2 FROM Zeitzonen WHERE Tname = ?"), "23:45:00-00:00:00");
-        QCOMPARE(column("SELECT SoSzeit4 || '-' || SoEzeit4 FROM Zeitzonen WHERE Tname = ?"), "08:00:00-12:15:00");
-        QCOMPARE(column("SELECT DiSzeit1 || '-' || DiEzeit1 FROM Zeitzonen WHERE Tname = ?"), "11:11:11-11:11:11");
+        QCOMPARE(
+            p.value("SELECT MoSzeit1 || '-' || MoEzeit1 || ' ' || FrSzeit2 || '-' || FrEzeit2 || ' ' || SoSzeit4 || "
+                    "'-' || SoEzeit4 || ' ' || DiSzeit1 || '-' || DiEzeit1 FROM Zeitzonen WHERE Tname = ?",
+                "büro"),
+            "00:00:00-00:00:00 23:45:00-00:00:00 08:00:00-12:15:00 11:11:11-11:11:11");
         ZoneForm loaded;
         QVERIFY(loadZone(path, QStringLiteral("BÜRO"), loaded));
         QCOMPARE(loaded, form);
@@ -156,14 +157,14 @@ private slots:
         test::ProjectFixture p;
         const QString path = p.path();
         const ZoneForm day = zone("Tag", {{0, 0, {h(8), h(17)}}});
-        Outcome o = createZone(path, zone("", {}));
-        QCOMPARE(o.message().text, QStringLiteral("Geben Sie der Zeitzone eine Bezeichnung!"));
-        QCOMPARE(o.message().title, QStringLiteral("Bezeichnung fehlt"));
-        o = createZone(path, zone("immer", {}));
-        QCOMPARE(o.message().text, QStringLiteral("Diese Bezeichnung ist reserviert und darf für eine Zeitzone nicht verwendet werden!"));
-        QCOMPARE(o.message().title, QStringLiteral("Varnox"));
+        QCOMPARE(createZone(path, zone("", {})).message(),
+            test::message("Geben Sie der Zeitzone eine Bezeichnung!", "Bezeichnung fehlt", MessageIcon::Exclamation,
+                "TxtZeitBez"));
+        QCOMPARE(createZone(path, zone("immer", {})).message(),
+            test::message("Diese Bezeichnung ist reserviert und darf für eine Zeitzone nicht verwendet werden!",
+                "Varnox", MessageIcon::Exclamation, "TxtZeitBez", true));
         QVERIFY(createZone(path, day));
-        o = createZone(path, zone("TAG", {}));
+        Outcome o = createZone(path, zone("TAG", {}));
         QCOMPARE(o.message().text, QStringLiteral("Die eingegebene Bezeichnung existiert bereits in der Projektdatenbank!\r\n"
                                                   "Das Programm lässt zwei Zeitzonen mit der gleichen Bezeichnung in einer Anlage nicht zu.\r\n"
                                                   "Falls Sie eine bereits vorhandene Zeitzone ändern wollten, nutzen Sie den Button \"Änderungen übernehmen\""));
@@ -220,12 +221,12 @@ private slots:
         const QString path = p.path();
         QVERIFY(createZone(path, zone("Tag", {{0, 0, {h(8), h(17)}}})));
         p.addAssignment("P", "100", "tag", "Tür");
-        const Outcome del = deleteZone(path, QStringLiteral("Tag"));
-        QCOMPARE(del.message().text, QStringLiteral("Es ist im Augenblick nicht möglich, den Eintrag zu löschen.\r\n"
-                                                    "Die Zeitzone ist mit mindestens einem Zutrittsprofil verknüpft.\r\n\r\n"
-                                                    "Möchten Sie das Löschen durchführen, müssen sie zuvor\r\n"
-                                                    "die Verknüpfung(en) löschen."));
-        QCOMPARE(del.message().title, QStringLiteral("Datenbankfehler"));
+        QCOMPARE(deleteZone(path, QStringLiteral("Tag")).message(),
+            test::message("Es ist im Augenblick nicht möglich, den Eintrag zu löschen.\r\n"
+                          "Die Zeitzone ist mit mindestens einem Zutrittsprofil verknüpft.\r\n\r\n"
+                          "Möchten Sie das Löschen durchführen, müssen sie zuvor\r\n"
+                          "die Verknüpfung(en) löschen.",
+                "Datenbankfehler", MessageIcon::Critical));
         // A new name would leave the assignment naming no zone at all.
         const Outcome rename = changeZone(path, QStringLiteral("Tag"), zone("Werktag", {{0, 0, {h(8), h(17)}}}));
         QVERIFY(rename.message().text.startsWith(QStringLiteral("Es ist im Augenblick nicht möglich, die Bezeichnung zu ändern.")));

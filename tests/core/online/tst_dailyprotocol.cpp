@@ -1,6 +1,7 @@
 // The daily protocol: the writer with its switches, plain and enciphered,
 // across midnight, restarts and torn lines; and the reader of a day's file,
 // which marks every record that was changed, removed, inserted or moved.
+#include "ProjectFiles.h"
 #include "ProtocolHome.h"
 #include "core/online/DayFileReader.h"
 #include "core/shell/ProgramFolder.h"
@@ -158,10 +159,7 @@ private slots:
         test::ProtocolHome p(QDateTime(kDay, QTime(9, 0, 0)), encrypt);
         auto& [home, clock, protocol] = p;
         protocol.write("vor dem Absturz");
-        QFile file(home.file("log/05122026.log"));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(encrypt ? "QUJD" : "09:00:00\tabgeschn");
-        file.close();
+        test::appendBytes(home.file("log/05122026.log"), encrypt ? "QUJD" : "09:00:00\tabgeschn");
 
         DailyProtocol restarted(clock);
         restarted.setSwitches({255, encrypt});

@@ -1,3 +1,4 @@
+#include "ProjectFiles.h"
 #include "ProtocolHome.h"
 #include "core/online/DayFiles.h"
 #include "core/online/DayLoader.h"
@@ -65,10 +66,7 @@ private slots:
     void damagedEntriesPassEveryFilter()
     {
         Fixture f({"eins", "zwei", "drei"});
-        QFile file(DailyProtocol::filePath(kDay));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("kaputt\r\n\r\n");
-        file.close();
+        test::appendBytes(DailyProtocol::filePath(kDay), "kaputt\r\n\r\n");
         f.protocol.write("vier");
         QCOMPARE(rows(f.load({QStringLiteral("zwei"), QString()})),
                  QStringList({"0000000001|06:00:01|zwei|", "0000000002|||nicht entschlüsselbar"}));

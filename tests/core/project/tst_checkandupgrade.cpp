@@ -1,3 +1,4 @@
+#include "MessageCompare.h"
 #include "ProjectFiles.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
@@ -24,14 +25,6 @@ QString projectFile(const QString& name)
 {
     QDir().mkpath(ProgramFolder::projectsDir());
     return ProgramFolder::projectsDir() + QLatin1Char('/') + name;
-}
-
-void writeBytes(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
 }
 
 QStringList column(Database& db, const std::string& sql)
@@ -81,13 +74,8 @@ private slots:
     void olderLayoutsEndAtTheCurrentOne_data()
     {
         QTest::addColumn<Layout>("layout");
-        QTest::newRow("oldest") << Layout::Oldest;
-        QTest::newRow("second") << Layout::Second;
-        QTest::newRow("3") << Layout::Version3;
-        QTest::newRow("4") << Layout::Version4;
-        QTest::newRow("5") << Layout::Version5;
-        QTest::newRow("6") << Layout::Version6;
-        QTest::newRow("7") << Layout::Version7;
+        for (int layout = int(Layout::Oldest); layout < int(Layout::Version8); ++layout)
+            QTest::addRow("layout %d", layout) << Layout(layout);
     }
 
     void olderLayoutsEndAtTheCurrentOne()
@@ -147,7 +135,7 @@ private slots:
             };
         };
         const auto bytes = [](const QByteArray& content) -> Damage {
-            return [content](const QString& path) { writeBytes(path, content); };
+            return [content](const QString& path) { test::writeBytes(path, content); };
         };
         // A sound file of some size, cut in half or with a run of pages overwritten.
         const auto damaged = [](bool truncate) -> Damage {
@@ -160,7 +148,7 @@ private slots:
                     content.truncate(content.size() / 2);
                 else
                     content.replace(content.size() - 6000, 3000, QByteArray(3000, '\x5a'));
-                writeBytes(path, content);
+                test::writeBytes(path, content);
             };
         };
         const QString wrongVersion = "Die Projektdatei ANLAGE.MDB besitzt eine falsche Versionsnummer.\r\n"
@@ -183,7 +171,7 @@ private slots:
             test::writeProject(path, Layout::Version8);
             QByteArray content = test::fileBytes(path);
             content.chop(1);
-            writeBytes(path, content);
+            test::writeBytes(path, content);
         }) << QStringList{noProject} << "Fehler";
         QTest::newRow("page overwritten") << damaged(false) << QStringList{noProject} << "Fehler";
         const QString missingTables = "Die Projektdatei ANLAGE.MDB besitzt nicht alle geforderten Tabellen.\r\n"
@@ -329,9 +317,8 @@ private slots:
         } catch (const std::exception& e) {
             const DbError error = toDbError(e);
             QCOMPARE(error.kind, DbErrorKind::Other);
-            const Message m = databaseErrorMessage(error);
-            QCOMPARE(m.text, QString("Fehler 1:\r\nno such table: nowhere"));
-            QCOMPARE(m.title, QString("Datenbankfehler"));
+            QCOMPARE(databaseErrorMessage(error),
+                test::message("Fehler 1:\r\nno such table: nowhere", "Datenbankfehler", MessageIcon::Critical));
         }
         QCOMPARE(toDbError(DbRefusal(DbErrorKind::StillReferenced)).kind, DbErrorKind::StillReferenced);
     }

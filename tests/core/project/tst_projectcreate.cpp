@@ -224,8 +224,7 @@ private slots:
         QCOMPARE(test::projectDigest(w.projectFile("Anlage.mdb")), w.workCopyDigest());
         QVERIFY(!IsModified(kWorkCopy));
         QCOMPARE(w.host.calls, QStringList {"additionalSave(~hlvAnlage.tmp)"});
-        QCOMPARE(saved.size(), 1);
-        QCOMPARE(saved.first().first().toBool(), true);
+        QCOMPARE(saved, QList<QVariantList>({ { true } }));
         QCOMPARE(ProjectWorld::projectFolder(), QStringList({"Anlage.mdb", "~hlvAnlage.tmp"}));
     }
 
@@ -237,12 +236,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("disk full") << "disk full"
                                    << "Die Datei überschreitet die zulässige Dateigröße.";  // the limit stands in for it
-        QTest::newRow("read-only folder") << "read-only folder"
-                                          << "Der Zugriff wurde verweigert.";
-        QTest::newRow("write-protected file") << "write-protected file"
-                                              << "Der Zugriff wurde verweigert.";
-        QTest::newRow("folder in the way") << "folder in the way"
-                                           << "An der Stelle der Datei liegt ein Ordner.";
+        QTest::newRow("read-only folder") << "read-only folder" << QString("Der Zugriff wurde verweigert.");
+        QTest::newRow("write-protected file") << "write-protected file" << QString("Der Zugriff wurde verweigert.");
+        QTest::newRow("folder in the way")
+            << "folder in the way" << QString("An der Stelle der Datei liegt ein Ordner.");
     }
 
     void failedSaveLeavesTheProjectFileAsItWas()

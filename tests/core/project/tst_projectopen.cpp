@@ -1,5 +1,4 @@
 #include "ProjectWorld.h"
-#include "core/project/Database.h"
 #include "core/project/SaveState.h"
 
 #include <QSignalSpy>
@@ -8,13 +7,6 @@ using namespace varnox;
 using test::ProjectWorld;
 
 namespace {
-
-int version(const QString& path)
-{
-    Database db(path, Database::Access::ReadOnly);
-    SQLite::Statement q(db.sql(), "SELECT Versionsnummer FROM Einstellungen WHERE Bezeichnung = 'Version'");
-    return q.executeStep() ? q.getColumn(0).getInt() : -1;
-}
 
 const QString kSaveQuestion = QStringLiteral("Möchten Sie die Änderungen in \"Anlage.mdb\" speichern?");
 
@@ -96,13 +88,12 @@ private slots:
         QSignalSpy saved(&SaveState::instance(), &SaveState::savedChanged);
         QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
         QCOMPARE(w.session.workCopyName, QString("~hlvAnlage.tmp"));
-        QCOMPARE(version(workCopyPath(w.session.workCopyName)), 8);
+        QCOMPARE(test::layoutVersion(workCopyPath(w.session.workCopyName)), 8);
         QCOMPARE(w.protocolTexts(), protocol);
         QCOMPARE(w.session.failedLogins, noProjectMessageShown ? failedLogins : 0);
         QVERIFY(!w.session.noProjectMessageShown);
         QCOMPARE(w.host.calls, QStringList({"closeLoginDialog", "fillMainWindow", "startSupervision"}));
-        QCOMPARE(saved.size(), 1);
-        QCOMPARE(saved.first().first().toBool(), true);
+        QCOMPARE(saved, QList<QVariantList>({ { true } }));
     }
 
     void nothingSelected()
@@ -210,7 +201,7 @@ private slots:
         QVERIFY(w.opener.OpenSelected("Anlage.mdb"));
         QCOMPARE(w.session.workCopyName, open);
         QCOMPARE(test::profileCount(workCopyPath(open)), 0);
-        QCOMPARE(version(workCopyPath(open)), 8);
+        QCOMPARE(test::layoutVersion(workCopyPath(open)), 8);
     }
 
     void cancellingTheProjectDialog_data()

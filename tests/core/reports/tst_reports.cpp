@@ -1,6 +1,7 @@
 // The printed documents as data and the clipboard exports: table formats,
 // header and footer parts, the handover protocol's text blocks, the readers
 // of a key, the list of all keys and the daily protocol read for print.
+#include "ProjectFiles.h"
 #include "ProjectFixture.h"
 #include "ProtocolHome.h"
 #include "core/reports/DayReport.h"
@@ -59,14 +60,10 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("columns");
-        QTest::newRow("key list") << "^+1200|+5600|^+2200;"
-                                  << "1200c 5600l 2200c";
-        QTest::newRow("one column") << "+9000;"
-                                    << "9000l";
-        QTest::newRow("right, no end") << ">800|<300"
-                                       << "800r 300l";
-        QTest::newRow("without widths") << "^|;"
-                                        << "";
+        QTest::newRow("key list") << QString("^+1200|+5600|^+2200;") << "1200c 5600l 2200c";
+        QTest::newRow("one column") << QString("+9000;") << "9000l";
+        QTest::newRow("right, no end") << QString(">800|<300") << "800r 300l";
+        QTest::newRow("without widths") << QString("^|;") << "";
     }
     void tableFormats()
     {
@@ -84,12 +81,10 @@ private slots:
         QTest::addColumn<QString>("parts");
         QTest::newRow("first pass") << firstPassFooter() << "/Seite 7 von ?\?/";
         QTest::newRow("numbered") << numberedFooter(12) << "//Seite 7 von 12";
-        QTest::newRow("right, lines") << "||Liste\r\nProjektname: Süd\r\n05.12.2026"
+        QTest::newRow("right, lines") << QString("||Liste\r\nProjektname: Süd\r\n05.12.2026")
                                       << "//Liste+Projektname: Süd+05.12.2026";
-        QTest::newRow("left only") << "links %d"
-                                   << "links 7//";
-        QTest::newRow("bars in the right part") << "a|b|c|d"
-                                                << "a/b/c|d";
+        QTest::newRow("left only") << QString("links %d") << "links 7//";
+        QTest::newRow("bars in the right part") << QString("a|b|c|d") << "a/b/c|d";
     }
     void headerAndFooterParts()
     {
@@ -244,10 +239,7 @@ private slots:
         home.protocol.write("Programm gestartet");
         home.clock.advanceSecs(1);
         home.protocol.write("Leser\tmit Tab");
-        QFile file(DailyProtocol::filePath(kDay));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("beschaedigt\r\n\r\n06:00:02\tnachgetragen\r\n");
-        file.close();
+        test::appendBytes(DailyProtocol::filePath(kDay), "beschaedigt\r\n\r\n06:00:02\tnachgetragen\r\n");
 
         DayReport report(home.protocol.cipher(), kDay);
         Document doc;

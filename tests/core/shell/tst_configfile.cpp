@@ -111,11 +111,9 @@ private slots:
 
     void lenientNumbers()
     {
-        QCOMPARE(lenientNumber(""), 0LL);
-        QCOMPARE(lenientNumber("255"), 255LL);
-        QCOMPARE(lenientNumber(" 12abc"), 12LL);
-        QCOMPARE(lenientNumber("abc"), 0LL);
-        QCOMPARE(lenientNumber("-3"), -3LL);
+        for (const auto& [text, number] :
+            { std::pair { "", 0LL }, { "255", 255LL }, { " 12abc", 12LL }, { "abc", 0LL }, { "-3", -3LL } })
+            QCOMPARE(lenientNumber(text), number);
         QCOMPARE(lenientNumber("99999999999999999999999"), lenientNumber("99999999999999"));
     }
 

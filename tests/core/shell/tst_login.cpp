@@ -1,5 +1,7 @@
 // Logging in to a mode, the passwords of the modes and how they are kept;
 // the way out with its questions, the command line and one run per folder.
+#include "MessageCompare.h"
+#include "ProjectFiles.h"
 #include "ReadOnlyFolder.h"
 #include "ScriptedOperator.h"
 #include "TempHome.h"
@@ -76,20 +78,18 @@ private slots:
     {
         Rig r;
         PasswordStore(r.config).store(Mode::Standard, "Tor7");
-        const LoginStep none = r.login.Login(-1, "Tor7");
-        QCOMPARE(none.message.text, QString("Sie haben keinen Modus ausgewählt!"));
-        QCOMPARE(none.message.title, QString("Kein Modus"));
+        QCOMPARE(r.login.Login(-1, "Tor7").message,
+            test::message("Sie haben keinen Modus ausgewählt!", "Kein Modus", MessageIcon::Exclamation));
 
         r.session.mode = Mode::Beobachtung;
         r.session.projectOpen = true;
         r.login.RequestMode();
         for (const char* wrong : {"tor7", "Tor7 "}) {
             const LoginStep step = r.login.Login(kStandard, wrong);
-            QCOMPARE(step.kind, LoginStep::Kind::Refused);
-            QCOMPARE(step.message.text, QString("Ungültiges Passwort. Bitte versuchen Sie es noch einmal!"));
-            QCOMPARE(step.message.focus, LoginProcedure::kPasswordBox);
-            QVERIFY(step.message.selectAll);
-            QVERIFY(step.protocolLines.isEmpty());
+            QVERIFY(step.kind == LoginStep::Kind::Refused && step.protocolLines.isEmpty());
+            QCOMPARE(step.message,
+                test::message("Ungültiges Passwort. Bitte versuchen Sie es noch einmal!", "Anmeldung",
+                    MessageIcon::Exclamation, LoginProcedure::kPasswordBox, true));
         }
         QCOMPARE(r.session.failedLogins, 2);
         QCOMPARE(r.session.mode, Mode::Beobachtung);
@@ -303,11 +303,10 @@ private slots:
         InstanceLock again(home.path());
         QVERIFY(again.acquire());
 
-        const Message m = InstanceLock::secondInstanceMessage();
-        QCOMPARE(m.text, QStringLiteral("Die Anwendung wurde bereits gestartet.\r\n"
-                                        "Ein mehrfaches gleichzeitiges Ausführen ist nicht möglich!"));
-        QCOMPARE(m.title, QStringLiteral("Achtung!"));
-        QCOMPARE(m.icon, MessageIcon::Critical);
+        QCOMPARE(InstanceLock::secondInstanceMessage(),
+            test::message("Die Anwendung wurde bereits gestartet.\r\n"
+                          "Ein mehrfaches gleichzeitiges Ausführen ist nicht möglich!",
+                "Achtung!", MessageIcon::Critical));
     }
 
     void lockOfADeadRunIsTakenOver()
@@ -318,9 +317,7 @@ private slots:
             QTemporaryDir other;
             InstanceLock probe(other.path());
             QVERIFY(probe.acquire());
-            QFile file(other.filePath(InstanceLock::fileName()));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            living = file.readAll();
+            living = test::fileBytes(other.filePath(InstanceLock::fileName()));
         }
         home.writeFile(InstanceLock::fileName(), living);
         QVERIFY(!InstanceLock(home.path()).acquire());

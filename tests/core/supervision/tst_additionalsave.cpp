@@ -4,12 +4,12 @@
 #include "MessageCompare.h"
 #include "ProjectWorld.h"
 #include "ReadOnlyFolder.h"
+#include "SmallDisk.h"
 #include "core/project/ProjectPaths.h"
 #include "core/supervision/AdditionalSave.h"
 #include "core/supervision/SupervisionSettings.h"
 
 #include <QTest>
-#include <sys/mount.h>
 
 using namespace varnox;
 
@@ -36,48 +36,11 @@ struct Rig {
     QStringList folderEntries() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
 };
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 Message failure(const QString& reason)
 {
     return test::message("Die zusätzliche Speicherung kann nicht durchgeführt werden.\r\n" + reason,
         "Zusätzliche Speicherung", MessageIcon::Exclamation);
 }
-
-// A small file system of its own, where the test may mount one.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& path)
-        : m_path(QFile::encodeName(path))
-    {
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, "size=1m") == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (m_mounted)
-            ::umount2(m_path.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-
-    // Takes every byte that is left.
-    void fill() const
-    {
-        QFile filler(QFile::decodeName(m_path) + "/filler");
-        if (!filler.open(QIODevice::WriteOnly))
-            return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) { }
-    }
-
-private:
-    QByteArray m_path;
-    bool m_mounted = false;
-};
 
 } // namespace
 
@@ -90,7 +53,7 @@ private slots:
     void copyReplacesTheOlderOne()
     {
         Rig rig;
-        writeFile(rig.copy, "an older copy");
+        test::writeBytes(rig.copy, "an older copy");
         QVERIFY(rig.saveChange());
         const QString workCopy = workCopyPath(rig.workCopy);
         QCOMPARE(test::projectDigest(rig.copy), test::projectDigest(workCopy));
@@ -110,17 +73,15 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no folder given") << "empty"
-                                         << "Es ist kein Ort angegeben worden!";
-        QTest::newRow("folder deleted") << "gone"
-                                        << "Kein Zugriff auf das eingetragene Verzeichnis oder es existiert nicht!";
+        QTest::newRow("no folder given") << "empty" << QString("Es ist kein Ort angegeben worden!");
+        QTest::newRow("folder deleted")
+            << "gone" << QString("Kein Zugriff auf das eingetragene Verzeichnis oder es existiert nicht!");
         QTest::newRow("a file, not a folder")
             << "file"
             << "Kein Zugriff auf das eingetragene Verzeichnis oder es existiert nicht!";
-        QTest::newRow("read-only folder") << "read-only"
-                                          << "Der Zugriff auf das Verzeichnis/Datei wurde verweigert.";
-        QTest::newRow("full file system") << "full"
-                                          << "Fehler 28: ";
+        QTest::newRow("read-only folder")
+            << "read-only" << QString("Der Zugriff auf das Verzeichnis/Datei wurde verweigert.");
+        QTest::newRow("full file system") << "full" << QString("Fehler 28: ");
     }
 
     void folderThatCannotTakeTheCopyIsReported()
@@ -128,26 +89,26 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, reason);
         Rig rig;
-        writeFile(rig.copy, "an older copy");
+        test::writeBytes(rig.copy, "an older copy");
         std::unique_ptr<test::ReadOnlyFolder> readOnly;
-        std::unique_ptr<SmallFileSystem> small;
+        std::unique_ptr<test::SmallDisk> small;
         if (fault == "empty") {
             rig.setting.text.clear();
         } else if (fault == "gone") {
             QDir(rig.folder).removeRecursively();
         } else if (fault == "file") {
             QDir(rig.folder).removeRecursively();
-            writeFile(rig.folder, "a file");
+            test::writeBytes(rig.folder, "a file");
         } else if (fault == "read-only") {
             readOnly = std::make_unique<test::ReadOnlyFolder>(rig.folder);
             if (!readOnly->active())
                 QSKIP("no way to make a folder refuse writing here");
         } else if (fault == "full") {
             QFile::remove(rig.copy);
-            small = std::make_unique<SmallFileSystem>(rig.folder);
+            small = std::make_unique<test::SmallDisk>(rig.folder, "size=1m");
             if (!small->mounted())
                 QSKIP("a file system may not be mounted here");
-            writeFile(rig.copy, "an older copy");
+            test::writeBytes(rig.copy, "an older copy");
             small->fill();
         }
         const Outcome outcome = rig.saveChange();

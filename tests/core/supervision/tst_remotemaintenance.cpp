@@ -38,17 +38,10 @@ struct Rig {
             qFatal("cannot set the time of %s", qPrintable(path));
     }
 
-    // Ticks as TimerFW would for `seconds`; the number of ticks that did
-    // something other than wait.
     void runFor(int seconds)
     {
-        const QDateTime until = clock.now().addSecs(seconds);
-        while (clock.now() < until) {
-            const std::optional<int> next = remote.tick();
-            if (!next)
-                return;
-            clock.set(qMin(clock.now().addMSecs(qMax(1, *next)), until));
-        }
+        test::runTicks(
+            clock, [this] { return remote.tick(); }, seconds * 1000, 1);
     }
     QStringList protocolTexts() const { return test::protocolTexts(clock.now().date()); }
 };
@@ -96,12 +89,10 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("line");
-        QTest::newRow("no path") << ""
-                                 << "Keine Datei für Fernwartung eingetragen!";
+        QTest::newRow("no path") << "" << QString("Keine Datei für Fernwartung eingetragen!");
         QTest::newRow("no such file") << "server/gone.mdb"
                                       << "Eingetragene Datei für Fernwartung existiert nicht!";
-        QTest::newRow("a folder") << "server"
-                                  << "Eingetragene Datei für Fernwartung existiert nicht!";
+        QTest::newRow("a folder") << "server" << QString("Eingetragene Datei für Fernwartung existiert nicht!");
     }
 
     void missingReferenceEndsTheWatch()

@@ -51,13 +51,8 @@ struct Rig : test::FakeBus {
     // Ticks as the timer would, until the procedure stops or `budgetMs` is spent.
     template <typename Procedure> void runFor(Procedure& p, qint64 budgetMs)
     {
-        const qint64 until = elapsed() + budgetMs;
-        while (elapsed() < until) {
-            const std::optional<int> next = p.tick();
-            if (!next)
-                return;
-            clock.advanceMSecs(qMax(1, qMin<int>(*next, int(until - elapsed()))));
-        }
+        test::runTicks(
+            clock, [&p] { return p.tick(); }, budgetMs, 1);
     }
 };
 

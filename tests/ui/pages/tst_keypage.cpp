@@ -52,11 +52,7 @@ class TestKeyPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-    }
+    void init() { test::unattendedMessages(); }
 
     void keysByKeyboardAlone()
     {

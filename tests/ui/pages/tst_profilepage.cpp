@@ -11,11 +11,7 @@ class TestProfilePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-    }
+    void init() { test::unattendedMessages(); }
 
     void createRenameDeleteAndTestProfiles()
     {

@@ -3,6 +3,7 @@
 // the page runs in the integration test against the simulator.
 #include "FakeReader.h"
 #include "FakeSerialPort.h"
+#include "MessageCompare.h"
 #include "PageServices.h"
 #include "ProtocolHome.h"
 #include "WidgetDriver.h"
@@ -80,8 +81,7 @@ private slots:
         QSignalSpy changed(&rig.page, &Page::projectChanged);
         control<QListWidget>(&rig.page, "ListViewDat2")->setCurrentRow(1);
         press(&rig.page, "CmdDatBtnBack");
-        QCOMPARE(rig.modify("99"), 1);
-        QCOMPARE(rig.modify("12"), 0);
+        QVERIFY(rig.modify("99") == 1 && rig.modify("12") == 0);
         QCOMPARE(rig.protocol().last(), QString("Tor zurückgesetzt"));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(rig.waiting(), (QStringList { "Tor", "Keller", "Tor" }));
@@ -90,10 +90,9 @@ private slots:
         QCOMPARE(rig.current(), QStringList {});
         MessageBox::clearShown();
         press(&rig.page, "CmdDatBtnBack");
-        QCOMPARE(MessageBox::shown().size(), 1);
-        QCOMPARE(
-            MessageBox::shown()[0].text, QString("Kein Leser in der Liste vorhanden.\r\nZurücksetzen nicht möglich!"));
-        QCOMPARE(MessageBox::shown()[0].title, QString("Fehler!"));
+        QCOMPARE(MessageBox::shown(),
+            QList { test::message("Kein Leser in der Liste vorhanden.\r\nZurücksetzen nicht möglich!", "Fehler!",
+                MessageIcon::Exclamation) });
     }
 
     void closingTheProgressWindowStopsTheTransfer()
@@ -137,9 +136,9 @@ private slots:
         for (const char* button : { "CmdDatPDA", "CmdDatBtn" }) {
             MessageBox::clearShown();
             press(&rig.page, button);
-            QCOMPARE(MessageBox::shown().size(), 1);
-            QCOMPARE(MessageBox::shown()[0].text,
-                QString("Alle Leser besitzen die aktuellen Daten.\r\nKeine Übertragung möglich!"));
+            QCOMPARE(MessageBox::shown(),
+                QList { test::message("Alle Leser besitzen die aktuellen Daten.\r\nKeine Übertragung möglich!",
+                    "Fehler!", MessageIcon::Exclamation) });
         }
     }
 };

@@ -33,11 +33,7 @@ class TestZonePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        MessageBox::setUnattended(true);
-        MessageBox::clearShown();
-    }
+    void init() { test::unattendedMessages(); }
 
     void gridKeepsTheListNumbering()
     {
