@@ -5,10 +5,10 @@ namespace varnox {
 QList<TableColumn> parseTableFormat(const QString& format)
 {
     QList<TableColumn> columns;
-    QString spec = format.trimmed();
-    if (spec.endsWith(QLatin1Char(';')))
-        spec.chop(1);
-    for (const QString& part : spec.split(QLatin1Char('|'))) {
+    QString widths = format.trimmed();
+    if (widths.endsWith(QLatin1Char(';')))
+        widths.chop(1);
+    for (const QString& part : widths.split(QLatin1Char('|'))) {
         TableColumn column;
         QString digits;
         for (const QChar c : part) {
