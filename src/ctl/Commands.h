@@ -19,12 +19,6 @@ struct Context {
     QString unknownWord(const QString& word) const;
 };
 
-// A project that could not be read: its check failed, or it is not there.
-inline ExitStatus readFailure(ExitStatus status)
-{
-    return status == DataRefused ? Unusable : status;
-}
-
 ExitStatus createCommand(Context& c, Options& options);
 ExitStatus checkCommand(Context& c, Options& options);
 ExitStatus infoCommand(Context& c, Options& options);

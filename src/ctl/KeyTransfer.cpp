@@ -132,20 +132,16 @@ ExitStatus exportCommand(Context& c, Options& options)
     c.noneLeft(options);
     if (words[0] != QLatin1String("keys"))
         throw UsageError { c.unknownWord(words[0]) };
-    const std::optional<QString> project = projectName(words[1], c.op);
-    if (!project)
-        return EntryRefused;
-    const ProjectRead read(*project, c.op);
-    if (read.status() != Done)
-        return readFailure(read.status());
-    QList<KeyRecord> keys;
-    if (const Outcome outcome = readAllKeys(read.path(), keys); !outcome)
-        return reported(outcome).status;
-    QString text = csvLine(keyCsvColumns());
-    for (const KeyRecord& key : keys)
-        text += csvLine(keyRecordFields(key));
-    out(text);
-    return Done;
+    return readProject(words[1], c.op, [](const ProjectRead& read) {
+        QList<KeyRecord> keys;
+        if (const Outcome outcome = readAllKeys(read.path(), keys); !outcome)
+            return reported(outcome).status;
+        QString text = csvLine(keyCsvColumns());
+        for (const KeyRecord& key : keys)
+            text += csvLine(keyRecordFields(key));
+        out(text);
+        return Done;
+    });
 }
 
 } // namespace varnox::ctl

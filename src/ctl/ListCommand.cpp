@@ -144,8 +144,8 @@ const QList<Listing>& listings()
 
 ExitStatus listCommand(Context& c, Options& options)
 {
-    const QStringList words
-        = c.words({ QStringLiteral("readers|functions|zones|profiles|keys|assignments|ports"), QStringLiteral("PROJECT") });
+    const QStringList words = c.words(
+        { QStringLiteral("readers|functions|zones|profiles|keys|assignments|ports"), QStringLiteral("PROJECT") });
     const auto format = optionValue(options, QStringLiteral("format"), [](const QString& text) {
         return choice(text, { QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json") });
     });
@@ -154,18 +154,13 @@ ExitStatus listCommand(Context& c, Options& options)
         = std::find_if(listings().begin(), listings().end(), [&](const Listing& l) { return l.kind == words[0]; });
     if (listing == listings().end())
         throw UsageError { c.unknownWord(words[0]) };
-    const std::optional<QString> project = projectName(words[1], c.op);
-    if (!project)
-        return EntryRefused;
-    const ProjectRead read(*project, c.op);
-    if (read.status() != Done)
-        return readFailure(read.status());
-    Table table(listing->columns);
-    const Outcome filled = listing->fill(read.path(), table);
-    if (!filled)
-        return reported(filled).status;
-    out(table.write(Format(format ? *format : 0)));
-    return Done;
+    return readProject(words[1], c.op, [&](const ProjectRead& read) {
+        Table table(listing->columns);
+        if (const Outcome filled = listing->fill(read.path(), table); !filled)
+            return reported(filled).status;
+        out(table.write(Format(format ? *format : 0)));
+        return Done;
+    });
 }
 
 } // namespace varnox::ctl

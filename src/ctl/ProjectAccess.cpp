@@ -50,6 +50,7 @@ std::optional<QString> projectName(const QString& word, Operator& op)
 }
 
 ProjectRead::ProjectRead(const QString& projectName, Operator& op)
+    : m_name(projectName)
 {
     const QString file = projectFilePathForName(projectName);
     m_projectFile = QFileInfo(file).fileName();
@@ -73,6 +74,33 @@ ProjectRead::ProjectRead(const QString& projectName, Operator& op)
     m_status = Done;
 }
 
+ExitStatus readProject(const QString& word, Operator& op, const std::function<ExitStatus(const ProjectRead&)>& work)
+{
+    const std::optional<QString> name = projectName(word, op);
+    if (!name)
+        return EntryRefused;
+    const ProjectRead read(*name, op);
+    if (read.status() == DataRefused) // a file that fails its check cannot be read
+        return Unusable;
+    return read.status() == Done ? work(read) : read.status();
+}
+
+ExitStatus editRefusal(const ProjectEdit& edit, ExitStatus failedFile)
+{
+    switch (edit.state()) {
+    case ProjectEdit::State::Open:
+        return Done;
+    case ProjectEdit::State::Locked:
+        return Locked;
+    case ProjectEdit::State::UnsavedWorkCopy:
+        return UnsavedChanges;
+    case ProjectEdit::State::NoProject:
+        return Unusable;
+    default:
+        return failedFile;
+    }
+}
+
 ExitStatus saveProject(ProjectEdit& edit, Operator& op, ExitStatus status)
 {
     if (!edit.save())
@@ -90,16 +118,8 @@ ExitStatus editProject(
     const QString& projectName, Operator& op, const std::function<EditResult(const QString&)>& work, bool allowUpgrade)
 {
     ProjectEdit edit(projectName, op, allowUpgrade);
-    switch (edit.state()) {
-    case ProjectEdit::State::Open:
-        break;
-    case ProjectEdit::State::Locked:
-        return Locked;
-    case ProjectEdit::State::UnsavedWorkCopy:
-        return UnsavedChanges;
-    default:
-        return Unusable;
-    }
+    if (const ExitStatus refused = editRefusal(edit, Unusable); refused != Done)
+        return refused;
     const InterruptCleanup cleanup(edit.workCopyPath(), ProjectLock::filePath(projectName));
     const EditResult result = work(edit.workCopyPath());
     return result.stored ? saveProject(edit, op, result.status) : result.status;

@@ -27,6 +27,7 @@ class ProjectRead {
 public:
     ProjectRead(const QString& projectName, Operator& op);
 
+    QString name() const { return m_name; }
     // Done when the copy may be read; otherwise the reason has been told.
     ExitStatus status() const { return m_status; }
     QString path() const { return m_path; }
@@ -37,6 +38,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_name;
     QString m_path;
     QString m_projectFile;
     qint64 m_size = 0;
@@ -44,6 +46,15 @@ private:
     bool m_olderVersion = false;
     ExitStatus m_status = Unusable;
 };
+
+// Reads the project the command line names (`word`) with `work`, on a
+// checked copy (ProjectRead). A name or a file that cannot be used ends the
+// command with its status, the reason told.
+ExitStatus readProject(const QString& word, Operator& op, const std::function<ExitStatus(const ProjectRead&)>& work);
+
+// The status for a project that could not be opened for changes; `failedFile`
+// when its file could not be copied, failed its check or is of an older version.
+ExitStatus editRefusal(const ProjectEdit& edit, ExitStatus failedFile);
 
 // Saves the project as the program's save does: the project file, then the
 // additional copy of the setting "DubbleSave". A failed additional copy is

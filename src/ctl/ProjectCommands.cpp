@@ -96,18 +96,8 @@ ExitStatus checkCommand(Context& c, Options& options)
         return Done;
     }
     ProjectEdit edit(*name, c.op, true);
-    switch (edit.state()) {
-    case ProjectEdit::State::Open:
-        break;
-    case ProjectEdit::State::Locked:
-        return Locked;
-    case ProjectEdit::State::UnsavedWorkCopy:
-        return UnsavedChanges;
-    case ProjectEdit::State::NoProject:
-        return Unusable;
-    default:
-        return DataRefused;
-    }
+    if (const ExitStatus refused = editRefusal(edit, DataRefused); refused != Done)
+        return refused;
     const InterruptCleanup cleanup(edit.workCopyPath(), ProjectLock::filePath(*name));
     if (edit.upgraded()) {
         if (const ExitStatus saved = saveProject(edit, c.op, Done); saved != Done)
@@ -125,20 +115,15 @@ ExitStatus checkCommand(Context& c, Options& options)
     return Done;
 }
 
-ExitStatus infoCommand(Context& c, Options& options)
+namespace {
+
+// The version, size and counts of a project read, and whether it is open.
+ExitStatus showInfo(const ProjectRead& read)
 {
-    const QStringList words = c.words({ QStringLiteral("PROJECT") });
-    c.noneLeft(options);
-    const std::optional<QString> name = projectName(words[0], c.op);
-    if (!name)
-        return EntryRefused;
-    const ProjectRead read(*name, c.op);
-    if (read.status() != Done)
-        return readFailure(read.status());
     ProjectCounts n;
     if (const Outcome counted = readProjectCounts(read.path(), n); !counted)
         return reported(counted).status;
-    const ProjectLock::Holder holder = ProjectLock::holder(*name);
+    const ProjectLock::Holder holder = ProjectLock::holder(read.name());
     line(GetText(4070, "Projektdatei"), ProgramFolder::projectsDir() + QLatin1Char('/') + read.projectFile());
     line(GetText(4071, "Version"),
         versionText(read.storedVersion())
@@ -158,6 +143,15 @@ ExitStatus infoCommand(Context& c, Options& options)
     line(GetText(4085, "Nicht gespeicherte Änderungen in der Arbeitskopie"),
         yesNo(hasUnsavedWorkCopy(read.projectFile())));
     return Done;
+}
+
+} // namespace
+
+ExitStatus infoCommand(Context& c, Options& options)
+{
+    const QStringList words = c.words({ QStringLiteral("PROJECT") });
+    c.noneLeft(options);
+    return readProject(words[0], c.op, showInfo);
 }
 
 } // namespace varnox::ctl

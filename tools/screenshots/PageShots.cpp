@@ -4,10 +4,6 @@
 #include "Shots.h"
 #include "core/online/DailyProtocol.h"
 #include "core/project/ProjectPaths.h"
-#include "core/shell/ConfigFile.h"
-#include "core/shell/EventSink.h"
-#include "core/shell/ProgramFolder.h"
-#include "core/shell/Session.h"
 #include "ui/common/AppServices.h"
 #include "ui/pages/assignment/AssignmentPage.h"
 #include "ui/pages/functions/FunctionsPage.h"
@@ -92,18 +88,11 @@ void zonesProfilesAndAssignment(const Shots& shots, AppServices& services)
 
 void renderPages(const Shots& shots, const QString& workCopy)
 {
-    Session session;
-    session.workCopyName = workCopy;
-    session.projectOpen = true;
-    ConfigFile config(ProgramFolder::configFile());
-    FixedClock clock;
-    DailyProtocol protocol(clock);
-    protocol.setSwitches(ProtocolSwitches{0, true});  // keys without a profile are shown grey
-    EventSink events;
-    AppServices services{session, config, protocol, clock, events};
-    readersAndFunctions(shots, services);
-    keysAndValidity(shots, services, workCopyPath(workCopy));
-    zonesProfilesAndAssignment(shots, services);
+    ShotServices s(workCopy);
+    s.protocol.setSwitches(ProtocolSwitches{0, true});  // keys without a profile are shown grey
+    readersAndFunctions(shots, s.services);
+    keysAndValidity(shots, s.services, workCopyPath(workCopy));
+    zonesProfilesAndAssignment(shots, s.services);
 }
 
 }  // namespace varnox::shots

@@ -7,11 +7,6 @@
 #include "core/project/ProjectPaths.h"
 #include "core/reports/HandoverProtocol.h"
 #include "core/reports/KeyReaders.h"
-#include "core/shell/ConfigFile.h"
-#include "core/shell/EventSink.h"
-#include "core/shell/ProgramFolder.h"
-#include "core/shell/Session.h"
-#include "ui/common/AppServices.h"
 #include "ui/print/PagePainter.h"
 #include "ui/reports/FrmKeyAll.h"
 #include "ui/reports/FrmKeyList.h"
@@ -80,16 +75,8 @@ void shoot(const Shots& shots, PreviewWindow& preview, const QString& name)
 
 void renderPrintPreviews(const Shots& shots, const QString& workCopy)
 {
-    Session session;
-    session.workCopyName = workCopy;
-    session.projectOpen = true;
-    ConfigFile config(ProgramFolder::configFile());
-    FixedClock clock;
-    DailyProtocol protocol(clock);
-    EventSink events;
-    AppServices services { session, config, protocol, clock, events };
-
-    FrmKeyList keyList(services);
+    ShotServices s(workCopy);
+    FrmKeyList keyList(s.services);
     keyList.show();
     choose(&keyList, "CmbKey", QStringLiteral("Mitarbeiter 03"));
     shots.save(&keyList, "keylist");
@@ -98,7 +85,7 @@ void renderPrintPreviews(const Shots& shots, const QString& workCopy)
         .readers = {},
         .firstBlock = {},
         .secondBlock = {},
-        .day = clock.now().date() };
+        .day = s.clock.now().date() };
     QList<KeyChoice> keys;
     readKeyChoices(workCopyPath(workCopy), keys);
     for (const KeyChoice& key : std::as_const(keys))
@@ -109,11 +96,11 @@ void renderPrintPreviews(const Shots& shots, const QString& workCopy)
     FrmKeyListPrint handoverPreview(handoverDocument(handover));
     shoot(shots, handoverPreview, QStringLiteral("preview-handover"));
 
-    FrmKeyAll allKeys(services);
+    FrmKeyAll allKeys(s.services);
     shoot(shots, allKeys, QStringLiteral("preview-keys"));
 
-    writeDay(clock);
-    FrmPrint day(protocol, clock.now().date());
+    writeDay(s.clock);
+    FrmPrint day(s.protocol, s.clock.now().date());
     shoot(shots, day, QStringLiteral("preview-day"));
 }
 

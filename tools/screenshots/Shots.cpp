@@ -1,10 +1,21 @@
 #include "Shots.h"
 
+#include "core/shell/ProgramFolder.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 
 namespace varnox::shots {
+
+ShotServices::ShotServices(const QString& workCopy)
+    : config(ProgramFolder::configFile())
+    , protocol(clock)
+    , services { session, config, protocol, clock, events }
+{
+    session.workCopyName = workCopy;
+    session.projectOpen = true;
+}
 
 void Shots::save(QWidget* widget, const QString& name) const
 {
@@ -34,4 +45,4 @@ void clickItem(const QWidget* root, const char* listName, const QString& text)
     emit list->itemClicked(items.first());
 }
 
-}  // namespace varnox::shots
+} // namespace varnox::shots

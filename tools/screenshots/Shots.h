@@ -1,6 +1,11 @@
 #pragma once
 
+#include "core/online/DailyProtocol.h"
 #include "core/shell/Clock.h"
+#include "core/shell/ConfigFile.h"
+#include "core/shell/EventSink.h"
+#include "core/shell/Session.h"
+#include "ui/common/AppServices.h"
 
 #include <QString>
 #include <QWidget>
@@ -11,6 +16,19 @@ namespace varnox::shots {
 class FixedClock final : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(6, 0)); }
+};
+
+// What the pages and windows are built with, on the work copy `workCopy`
+// (a name in the project folder) of an open project, at the fixed moment.
+struct ShotServices {
+    explicit ShotServices(const QString& workCopy);
+
+    Session session;
+    ConfigFile config;
+    FixedClock clock;
+    DailyProtocol protocol;
+    EventSink events;
+    AppServices services;
 };
 
 // Where the pictures go and which language they show ("de", "en", "fr").
